@@ -1,0 +1,253 @@
+// Multibyte text helpers: see text.h.
+#include "text.h"
+
+#include <climits>
+#include <cstring>
+#include <langinfo.h>
+#include <vector>
+
+namespace mbtext {
+namespace {
+
+CodePage g_codePage = CodePage::SingleByte;
+
+bool IsSpace(unsigned char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+std::string UpperAscii(std::string s)
+{
+    for (char& c : s) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return s;
+}
+
+int HexDigit(unsigned char c)
+{
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// Accumulates digits with saturation; magnitude is capped just above the int range.
+long long Accumulate(long long value, int digit, int base)
+{
+    const long long cap = static_cast<long long>(INT_MAX) + 1;
+    value = value * base + digit;
+    return value > cap ? cap : value;
+}
+
+int Saturate(long long magnitude, bool negative)
+{
+    if (negative) return magnitude > static_cast<long long>(INT_MAX) ? INT_MIN : static_cast<int>(-magnitude);
+    return magnitude > INT_MAX ? INT_MAX : static_cast<int>(magnitude);
+}
+
+}  // namespace
+
+void SetCodePageFromLocale()
+{
+    const char* codeset = nl_langinfo(CODESET);
+    const std::string name = UpperAscii(codeset ? codeset : "");
+    if (name == "SHIFT_JIS" || name == "SHIFT-JIS" || name == "SJIS" || name == "CP932" || name == "WINDOWS-31J") {
+        g_codePage = CodePage::ShiftJis;
+    } else if (name == "UTF-8" || name == "UTF8") {
+        g_codePage = CodePage::Utf8;
+    } else {
+        g_codePage = CodePage::SingleByte;
+    }
+}
+
+void SetCodePage(CodePage page) { g_codePage = page; }
+CodePage GetCodePage() { return g_codePage; }
+
+bool IsLeadByte(unsigned char c)
+{
+    return g_codePage == CodePage::ShiftJis && ((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC));
+}
+
+std::size_t CharLength(const std::string& s, std::size_t i)
+{
+    if (i + 1 < s.size() && IsLeadByte(static_cast<unsigned char>(s[i]))) return 2;
+    return 1;
+}
+
+std::size_t Find(const std::string& s, const std::string& pat, std::size_t start)
+{
+    if (start > s.size()) return npos;
+    if (pat.empty()) return start;
+    for (std::size_t i = start; i + pat.size() <= s.size(); i += CharLength(s, i)) {
+        if (s.compare(i, pat.size(), pat) == 0) return i;
+    }
+    return npos;
+}
+
+std::size_t FindChar(const std::string& s, char c, std::size_t start)
+{
+    for (std::size_t i = start; i < s.size(); i += CharLength(s, i)) {
+        if (s[i] == c && CharLength(s, i) == 1) return i;
+    }
+    return npos;
+}
+
+std::size_t FindLastChar(const std::string& s, char c)
+{
+    std::size_t found = npos;
+    for (std::size_t i = 0; i < s.size(); i += CharLength(s, i)) {
+        if (s[i] == c && CharLength(s, i) == 1) found = i;
+    }
+    return found;
+}
+
+std::size_t FindAnyOf(const std::string& s, const std::string& set)
+{
+    for (std::size_t i = 0; i < s.size(); i += CharLength(s, i)) {
+        if (CharLength(s, i) == 1 && set.find(s[i]) != std::string::npos) return i;
+    }
+    return npos;
+}
+
+std::string ToLower(std::string s)
+{
+    for (std::size_t i = 0; i < s.size(); i += CharLength(s, i)) {
+        if (CharLength(s, i) == 1 && s[i] >= 'A' && s[i] <= 'Z') s[i] = static_cast<char>(s[i] - 'A' + 'a');
+    }
+    return s;
+}
+
+int Compare(const std::string& a, const std::string& b)
+{
+    return a.compare(b);
+}
+
+std::string Trim(const std::string& s)
+{
+    std::size_t begin = 0;
+    while (begin < s.size() && IsSpace(static_cast<unsigned char>(s[begin]))) ++begin;
+    std::size_t end = s.size();
+    while (end > begin && IsSpace(static_cast<unsigned char>(s[end - 1]))) --end;
+    return s.substr(begin, end - begin);
+}
+
+int Atoi(const std::string& s)
+{
+    std::size_t i = 0;
+    while (i < s.size() && IsSpace(static_cast<unsigned char>(s[i]))) ++i;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+    long long magnitude = 0;
+    for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) magnitude = Accumulate(magnitude, s[i] - '0', 10);
+    return Saturate(magnitude, negative);
+}
+
+int ScanHex(const std::string& s, int& value)
+{
+    std::size_t i = 0;
+    while (i < s.size() && IsSpace(static_cast<unsigned char>(s[i]))) ++i;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+    // "0x" is a prefix only when a hex digit follows; otherwise the '0' alone is the number.
+    if (i + 2 < s.size() && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'X') &&
+        HexDigit(static_cast<unsigned char>(s[i + 2])) >= 0) {
+        i += 2;
+    }
+    if (i >= s.size() || HexDigit(static_cast<unsigned char>(s[i])) < 0) return 0;
+    long long magnitude = 0;
+    for (; i < s.size() && HexDigit(static_cast<unsigned char>(s[i])) >= 0; ++i) {
+        magnitude = Accumulate(magnitude, HexDigit(static_cast<unsigned char>(s[i])), 16);
+    }
+    value = Saturate(magnitude, negative);
+    return 1;
+}
+
+std::string Format(const std::string& tmpl, std::initializer_list<Arg> args)
+{
+    std::string out;
+    out.reserve(tmpl.size() + 16);
+    auto next = args.begin();
+    std::size_t i = 0;
+    while (i < tmpl.size()) {
+        const char c = tmpl[i];
+        if (c != '%') {
+            out += c;
+            ++i;
+            continue;
+        }
+        const std::size_t start = i++;
+        bool left = false, zero = false;
+        while (i < tmpl.size() && (tmpl[i] == '-' || tmpl[i] == '0')) {
+            (tmpl[i] == '-' ? left : zero) = true;
+            ++i;
+        }
+        std::size_t width = 0;
+        while (i < tmpl.size() && tmpl[i] >= '0' && tmpl[i] <= '9' && width < 4096) width = width * 10 + (tmpl[i++] - '0');
+        std::size_t precision = npos;
+        if (i < tmpl.size() && tmpl[i] == '.') {
+            precision = 0;
+            ++i;
+            while (i < tmpl.size() && tmpl[i] >= '0' && tmpl[i] <= '9' && precision < 4096) {
+                precision = precision * 10 + (tmpl[i++] - '0');
+            }
+        }
+        if (i >= tmpl.size()) {
+            out.append(tmpl, start, npos);
+            break;
+        }
+        const char conv = tmpl[i++];
+        if (conv == '%') {
+            out += '%';
+            continue;
+        }
+        if (std::strchr("diuxXsc", conv) == nullptr) {
+            out.append(tmpl, start, i - start);
+            continue;
+        }
+        if (next == args.end()) continue;
+        const Arg& arg = *next++;
+        std::string body;
+        std::string sign;
+        bool numeric = false;
+        if (conv == 's') {
+            if (arg.IsInt()) continue;
+            body = precision == npos ? arg.Str() : arg.Str().substr(0, precision);
+        } else {
+            if (!arg.IsInt()) continue;
+            if (conv == 'c') {
+                body = std::string(1, static_cast<char>(arg.Int()));
+            } else if (conv == 'd' || conv == 'i') {
+                const long long v = arg.Int();
+                if (v < 0) sign = "-";
+                body = std::to_string(v < 0 ? -v : v);
+                numeric = true;
+            } else {
+                const unsigned int v = static_cast<unsigned int>(arg.Int());
+                if (conv == 'u') {
+                    body = std::to_string(v);
+                } else {
+                    const char* digits = conv == 'x' ? "0123456789abcdef" : "0123456789ABCDEF";
+                    unsigned int rest = v;
+                    do {
+                        body.insert(body.begin(), digits[rest % 16]);
+                        rest /= 16;
+                    } while (rest != 0);
+                }
+                numeric = true;
+            }
+        }
+        const std::size_t len = sign.size() + body.size();
+        const std::size_t pad = width > len ? width - len : 0;
+        if (left) {
+            out += sign + body + std::string(pad, ' ');
+        } else if (zero && numeric) {
+            out += sign + std::string(pad, '0') + body;
+        } else {
+            out += std::string(pad, ' ') + sign + body;
+        }
+    }
+    return out;
+}
+
+}  // namespace mbtext

@@ -1,0 +1,70 @@
+// Multibyte text helpers shared by every reader and writer: searching, case folding, trimming,
+// number reading and a printf-style formatter that never takes user text as its template.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+
+namespace mbtext {
+
+// The multibyte code page decides which bytes start a double-byte character.
+enum class CodePage { SingleByte, Utf8, ShiftJis };
+
+// Chooses the code page from the C library's current locale (call after setlocale).
+void SetCodePageFromLocale();
+void SetCodePage(CodePage page);
+CodePage GetCodePage();
+
+// True when c starts a double-byte character in the current code page (Shift-JIS only).
+bool IsLeadByte(unsigned char c);
+
+// Length in bytes of the character that starts at s[i] (1 or 2, never past the end).
+std::size_t CharLength(const std::string& s, std::size_t i);
+
+constexpr std::size_t npos = std::string::npos;
+
+// First occurrence of pat at or after start, stepping whole characters so a match never begins on the
+// second byte of a double-byte character. An empty pattern matches at start. npos when none.
+std::size_t Find(const std::string& s, const std::string& pat, std::size_t start = 0);
+std::size_t FindChar(const std::string& s, char c, std::size_t start = 0);
+// Last single-byte character equal to c, npos when none.
+std::size_t FindLastChar(const std::string& s, char c);
+// First single-byte character that is one of the bytes of set, npos when none.
+std::size_t FindAnyOf(const std::string& s, const std::string& set);
+
+// ASCII letters lower-cased; double-byte characters are left whole.
+std::string ToLower(std::string s);
+// Byte-wise comparison: <0, 0, >0.
+int Compare(const std::string& a, const std::string& b);
+// Removes blank, tab, CR, LF, vertical tab and form feed at both ends.
+std::string Trim(const std::string& s);
+
+// C's atoi rules (leading white space, optional sign, digits up to the first other character, 0 without
+// digits), but a value outside the int range saturates instead of wrapping.
+int Atoi(const std::string& s);
+// sscanf(s, "%x", &value) rules with the same saturation; returns 1 when a number was read, else 0 and
+// value is left unchanged.
+int ScanHex(const std::string& s, int& value);
+
+// One argument of Format: an int or a string.
+class Arg {
+public:
+    Arg(int v) : m_isInt(true), m_int(v) {}
+    Arg(const std::string& v) : m_isInt(false), m_int(0), m_str(v) {}
+    Arg(const char* v) : m_isInt(false), m_int(0), m_str(v ? v : "") {}
+    bool IsInt() const { return m_isInt; }
+    int Int() const { return m_int; }
+    const std::string& Str() const { return m_str; }
+
+private:
+    bool m_isInt;
+    int m_int;
+    std::string m_str;
+};
+
+// Fills a printf-style template of ours: %d %i %u %x %X %s %c %% with the flags '-' and '0', a width and,
+// for %s, a precision. Arguments are taken in order; a missing or mismatched argument prints nothing for its
+// conversion, and an unknown conversion is copied as it stands. Argument text is never interpreted.
+std::string Format(const std::string& tmpl, std::initializer_list<Arg> args = {});
+
+}  // namespace mbtext
