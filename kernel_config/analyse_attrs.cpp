@@ -1,8 +1,11 @@
 // Reading the EVTFLG_ATTR, SEM_ATTR, DTQ_ATTR and CYC_ATTR calls of kinit.c back into the object tables.
 // One walker finds the calls of a kind and one entry routine splits and stores a call; the four kinds
 // differ only in the data below.
+#include <algorithm>
 #include <cstddef>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "doc.h"
 #include "scan.h"
@@ -142,9 +145,11 @@ bool ReadAttr(const AttrKind& kind, const std::string& field, int& attr)
     return true;
 }
 
-// Checks one call's argument text and stores its object; 0 when the call is rejected. file is the
-// comment-stripped file, where a data queue's size define is looked up.
-int AnalyzeAttrEntry(CCData_conf_info& conf, const AttrKind& kind, const std::string& args, const std::string& file)
+// Checks one call's argument text and stores its object; 0 when the call is rejected. A data queue's size
+// define is looked up with GetDefineValue over the comment-stripped file; defines holds the "#define"
+// lines that look-up walks, gathered once per walk rather than once per call.
+int AnalyzeAttrEntry(CCData_conf_info& conf, const AttrKind& kind, const std::string& args,
+                     const std::vector<std::string>& defines)
 {
     std::string fields[4];
     if (!SplitFields(args, kind.fieldCount, fields)) return 0;
@@ -188,8 +193,8 @@ int AnalyzeAttrEntry(CCData_conf_info& conf, const AttrKind& kind, const std::st
         }
     }
     if (sizeName) {
-        // Looked up last: it strips and walks the whole file, the other checks are cheap.
-        const std::string value = CQuorvaneConfiguratorDoc::GetDefineValue(file, kscan::AfterCast(*sizeName));
+        // Looked up last: it walks the whole file, the other checks are cheap.
+        const std::string value = kscan::DefineValueIn(defines, kscan::AfterCast(*sizeName));
         if (value.empty()) return 0;
         e.number = mbtext::Atoi(value);
     }
@@ -206,6 +211,10 @@ int WalkAttrCalls(CCData_conf_info& conf, const AttrKind& kind, const std::strin
     for (int id = 1; id <= count && id <= kMaxObjects; ++id) userSet[id - 1] = 0;
 
     const std::string s = CQuorvaneConfiguratorDoc::StripComments(text);
+    const bool needsLookup = std::find(std::begin(kind.fields), std::end(kind.fields), Field::SizeName) !=
+                             std::end(kind.fields);
+    const std::vector<std::string> defines =
+        needsLookup ? kscan::DefineRests(CQuorvaneConfiguratorDoc::StripComments(s)) : std::vector<std::string>();
     int result = 1;
     std::size_t pos = 0;
     for (;;) {
@@ -218,7 +227,7 @@ int WalkAttrCalls(CCData_conf_info& conf, const AttrKind& kind, const std::strin
         const std::string inner = s.substr(open + 1, semi - open);  // through the ";"
         const std::size_t close = mbtext::FindLastChar(inner, ')');
         if (close == mbtext::npos) return 0;
-        result = AnalyzeAttrEntry(conf, kind, inner.substr(0, close), s);
+        result = AnalyzeAttrEntry(conf, kind, inner.substr(0, close), defines);
         pos = semi + 1;
     }
 }
@@ -232,20 +241,20 @@ int CQuorvaneConfiguratorDoc::AnalyzeCycAttr(std::string text) { return WalkAttr
 
 int CQuorvaneConfiguratorDoc::AnalyzeFlgAttrEntry(std::string args)
 {
-    return AnalyzeAttrEntry(m_confInfo, kFlgKind, args, std::string());
+    return AnalyzeAttrEntry(m_confInfo, kFlgKind, args, {});
 }
 
 int CQuorvaneConfiguratorDoc::AnalyzeSemAttrEntry(std::string args)
 {
-    return AnalyzeAttrEntry(m_confInfo, kSemKind, args, std::string());
+    return AnalyzeAttrEntry(m_confInfo, kSemKind, args, {});
 }
 
 int CQuorvaneConfiguratorDoc::AnalyzeDtqAttrEntry(std::string args, std::string text)
 {
-    return AnalyzeAttrEntry(m_confInfo, kDtqKind, args, text);
+    return AnalyzeAttrEntry(m_confInfo, kDtqKind, args, kscan::DefineRests(StripComments(text)));
 }
 
 int CQuorvaneConfiguratorDoc::AnalyzeCycAttrEntry(std::string args)
 {
-    return AnalyzeAttrEntry(m_confInfo, kCycKind, args, std::string());
+    return AnalyzeAttrEntry(m_confInfo, kCycKind, args, {});
 }

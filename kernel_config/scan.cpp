@@ -1,6 +1,8 @@
 // Comment removal and "#define" look-up over the raw text of a kernel file; every analyser starts here.
 #include <cstddef>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "doc.h"
 #include "scan.h"
@@ -41,14 +43,29 @@ std::string CQuorvaneConfiguratorDoc::StripComments(std::string text)
 
 std::string CQuorvaneConfiguratorDoc::GetDefineValue(const std::string& text, const std::string& name)
 {
-    std::string value;
-    kscan::ForEachLine(StripComments(text), [&](const std::string& line) {
-        std::string rest;
-        if (!kscan::AfterDefine(line, rest)) return true;
-        const std::size_t at = mbtext::Find(rest, name);
-        if (at == mbtext::npos) return true;
-        value = mbtext::Trim(kscan::From(rest, at + name.size()));
-        return false;
-    });
-    return value;
+    return kscan::DefineValueIn(kscan::DefineRests(StripComments(text)), name);
 }
+
+namespace kscan {
+
+std::vector<std::string> DefineRests(const std::string& stripped)
+{
+    std::vector<std::string> rests;
+    ForEachLine(stripped, [&](const std::string& line) {
+        std::string rest;
+        if (AfterDefine(line, rest)) rests.push_back(std::move(rest));
+        return true;
+    });
+    return rests;
+}
+
+std::string DefineValueIn(const std::vector<std::string>& rests, const std::string& name)
+{
+    for (const std::string& rest : rests) {
+        const std::size_t at = mbtext::Find(rest, name);
+        if (at != mbtext::npos) return mbtext::Trim(From(rest, at + name.size()));
+    }
+    return std::string();
+}
+
+}  // namespace kscan

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "text.h"
 
@@ -45,5 +46,12 @@ inline std::string AfterCast(const std::string& field)
     const std::size_t close = mbtext::FindChar(field, ')');
     return close == mbtext::npos ? field : From(field, close + 1);
 }
+
+// The look-up behind GetDefineValue in two steps, so that many names can be looked up in one text:
+// DefineRests gives, for each CR LF line of the comment-stripped text that holds "#define", the text after
+// its first "#define"; DefineValueIn gives the trimmed text after name in the first of them that holds it,
+// or "" when none does.
+std::vector<std::string> DefineRests(const std::string& stripped);
+std::string DefineValueIn(const std::vector<std::string>& rests, const std::string& name);
 
 }  // namespace kscan
