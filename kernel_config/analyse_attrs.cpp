@@ -3,7 +3,6 @@
 // differ only in the data below.
 #include <algorithm>
 #include <cstddef>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -211,8 +210,8 @@ int WalkAttrCalls(CCData_conf_info& conf, const AttrKind& kind, const std::strin
     for (int id = 1; id <= count && id <= kMaxObjects; ++id) userSet[id - 1] = 0;
 
     const std::string s = CQuorvaneConfiguratorDoc::StripComments(text);
-    const bool needsLookup = std::find(std::begin(kind.fields), std::end(kind.fields), Field::SizeName) !=
-                             std::end(kind.fields);
+    const Field* const fieldsEnd = kind.fields + kind.fieldCount;
+    const bool needsLookup = std::find(kind.fields, fieldsEnd, Field::SizeName) != fieldsEnd;
     const std::vector<std::string> defines =
         needsLookup ? kscan::DefineRests(CQuorvaneConfiguratorDoc::StripComments(s)) : std::vector<std::string>();
     int result = 1;

@@ -38,7 +38,10 @@ class CountOf : public AnalyserTest, public ::testing::WithParamInterface<CountC
 protected:
     int Run(const std::string& text) { return (m_doc.*GetParam().analyse)(text); }
     int Field() { return GetParam().field(Conf()); }
-    std::string Line(const std::string& value) { return std::string("#define ") + GetParam().define + " " + value + "\r\n"; }
+    std::string Line(const std::string& value)
+    {
+        return std::string("#define ") + GetParam().define + " " + value + "\r\n";
+    }
 };
 
 TEST_P(CountOf, StoresTheValueOfItsDefine)

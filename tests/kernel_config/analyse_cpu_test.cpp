@@ -206,7 +206,8 @@ TEST_F(KernelMaskOf, MissingMarkKeepsAValidLevelOutOfTheConfiguration)
 
 TEST_F(KernelMaskOf, MarksAreTriedInTableOrderNotTextOrder)
 {
-    const MaskResult r = Run(10, Header("H8S/2600 Advanced Mode(IM3)") + "/* was (IM1) */\r\n#define KNL_MSK_LEVEL 2u\r\n");
+    const MaskResult r =
+        Run(10, Header("H8S/2600 Advanced Mode(IM3)") + "/* was (IM1) */\r\n#define KNL_MSK_LEVEL 2u\r\n");
     EXPECT_EQ(r.mode, 2);
     EXPECT_EQ(r.result, 0);
     const MaskResult t = Run(6, "(IM2) (IM0)\r\n#define KNL_MSK_LEVEL 1u\r\n");

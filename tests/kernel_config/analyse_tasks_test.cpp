@@ -108,7 +108,7 @@ std::string TaskBlocks(const std::vector<Task>& tasks)
     s += "/*** Table for start addr init ***/\r\n\r\n"
          "const TCBADDR knl_tcbAddrInit[KNL_TCB_NUM] = {\r\n";
     for (int i = 0; i < n; ++i) {
-        s += "  { " + tasks[i].name + "    }" + (i + 1 < n ? "," : " ") + "                                     /* TCB" +
+        s += "  { " + tasks[i].name + "    }" + (i + 1 < n ? "," : " ") + std::string(37, ' ') + "/* TCB" +
              std::to_string(i + 1) + "   */\r\n";
     }
     s += "};\r\n\r\n"
@@ -207,7 +207,8 @@ TEST_F(TaskTablesOf, UnknownStateWordFailsItsTask)
 
 TEST_F(TaskTablesOf, EntryRowsAreTrimmed)
 {
-    const std::string text = "#define KNL_TCB_NUM 2\r\nconst TCBADDR knl_tcbAddrInit[2] = {\r\n  { main },\r\n  {tsk01}\r\n};\r\n";
+    const std::string text =
+        "#define KNL_TCB_NUM 2\r\nconst TCBADDR knl_tcbAddrInit[2] = {\r\n  { main },\r\n  {tsk01}\r\n};\r\n";
     Load(text);
     EXPECT_EQ(Tsk().m_strTskFunc[0], "main");
     EXPECT_EQ(Tsk().m_strTskFunc[1], "tsk01");
@@ -280,7 +281,8 @@ TEST_F(TaskTablesOf, MoreTasksThanRowsGetDefaultsMarkedAsSet)
 
 TEST_F(TaskTablesOf, EmptyRowTakesNoSlotAndFailsTheNextTask)
 {
-    const std::string text = "#define KNL_TCB_NUM 2\r\nconst TCBADDR knl_tcbAddrInit[2] = {\r\n  { a },\r\n  {  },\r\n  { b }\r\n};\r\n";
+    const std::string text = "#define KNL_TCB_NUM 2\r\nconst TCBADDR knl_tcbAddrInit[2] = {\r\n"
+                             "  { a },\r\n  {  },\r\n  { b }\r\n};\r\n";
     EXPECT_EQ(Load(text), 0);
     EXPECT_EQ(Tsk().m_strTskFunc[0], "a");
     EXPECT_EQ(Tsk().m_strTskFunc[1], "b");
@@ -349,7 +351,8 @@ TEST_F(ShiftJisTaskTables, EntryWithABraceAsSecondByteStaysWhole)
 {
     // 0x83 0x7D is one katakana whose second byte is "}".
     const std::string name = "\x83\x7D";
-    const std::string text = "#define KNL_TCB_NUM 1\r\nconst TCBADDR knl_tcbAddrInit[1] = {\r\n  { " + name + " }\r\n};\r\n";
+    const std::string text =
+        "#define KNL_TCB_NUM 1\r\nconst TCBADDR knl_tcbAddrInit[1] = {\r\n  { " + name + " }\r\n};\r\n";
     Conf().m_cpu.SetCpuType(9);
     m_doc.AnalyzeTcbNum(text);
     m_doc.AnalyzeTaskSetting(text);

@@ -116,7 +116,8 @@ TEST(GetDefineValue, CommentedDefinesAreNotSeen)
 
 TEST(GetDefineValue, LineCommentJoinsTheNextLine)
 {
-    EXPECT_EQ(Doc::GetDefineValue("#define SEM_NUM 5 // old\r\n#define SEM_NUM 3\r\n", "SEM_NUM"), "5 #define SEM_NUM 3");
+    EXPECT_EQ(Doc::GetDefineValue("#define SEM_NUM 5 // old\r\n#define SEM_NUM 3\r\n", "SEM_NUM"),
+              "5 #define SEM_NUM 3");
 }
 
 TEST(GetDefineValue, LoneLineFeedDoesNotEndTheLine)
