@@ -255,10 +255,18 @@ TEST_F(AttrWalk, HundredsOfCallsAndArgumentsDoNoHarm)
 
 TEST_F(ShiftJisAttr, DoubleByteNamesKeepTheirBytes)
 {
-    // Second bytes 0x5C and 0x7C are a backslash and a bar; 0x81 0x43 is a full-width comma.
-    const std::string name = "\x83\x5C\x83\x7C\x81\x43";
+    // Second bytes 0x5C and 0x7C are a backslash and a bar in a single-byte page.
+    const std::string name = "\x83\x5C\x83\x7C";
     EXPECT_EQ(m_doc.AnalyzeCycAttr("CYC_ATTR((UB)1u, (CYC_TA_STA), " + name + ", 10L);\r\n"), 1);
     EXPECT_EQ(Conf().m_cyc.m_strCycFunc[0], name);
+}
+
+TEST_F(ShiftJisAttr, WordBehindALeadByteIsNotAWord)
+{
+    // 0x83 'S' is one character, so no "SEM_TA_TPRI" begins at that "S".
+    EXPECT_EQ(m_doc.AnalyzeSemAttrEntry("(UB)1u, 1, \x83SEM_TA_TPRI"), 0);
+    mbtext::SetCodePage(mbtext::CodePage::SingleByte);
+    EXPECT_EQ(m_doc.AnalyzeSemAttrEntry("(UB)1u, 1, \x83SEM_TA_TPRI"), 1);
 }
 
 }  // namespace
