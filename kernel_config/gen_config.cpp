@@ -2,24 +2,20 @@
 // counts and the system-time cycle. Each returns a new string and leaves the configuration untouched.
 #include "conf_info.h"
 #include "cpu_types.h"
+#include "gen_util.h"
 #include "templates.h"
 #include "text.h"
 
-#include <algorithm>
 #include <string>
 
 namespace {
+
+using qvgen::RowCount;
 
 // Entry of a 31-row per-CPU table; a type outside the table gives the empty entry.
 const char* CpuRow(const char* const (&table)[kCpuTypeCount], int type)
 {
     return (type >= 0 && type < kCpuTypeCount) ? table[type] : "";
-}
-
-// Loops over ids never leave the 127 slots of a table, whatever the count field holds.
-int RowCount(int count)
-{
-    return std::clamp(count, 0, kMaxObjects);
 }
 
 // The per-task tables end every row with "," but the last, which gets one blank.

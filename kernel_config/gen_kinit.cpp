@@ -1,23 +1,20 @@
 // Block generators of qvos.def and kinit.c: the use switches, the handler declarations, the data-queue
 // buffers and the creation blocks of the routine kinit. Each returns a new string.
 #include "conf_info.h"
+#include "gen_util.h"
 #include "templates.h"
 #include "text.h"
 
-#include <algorithm>
 #include <string>
 
 namespace {
+
+using qvgen::RowCount;
 
 // Only a use flag of exactly 1 switches a kind on.
 bool IsUsed(int use)
 {
     return use == 1;
-}
-
-int RowCount(int count)
-{
-    return std::clamp(count, 0, kMaxObjects);
 }
 
 // The one line of qvos.def that switches a kind on, or the same line commented out.
