@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev fonts-noto-cjk xvfb xauth locales
 )
 
 missing=()
