@@ -99,6 +99,10 @@ CCMain_Frm::CCMain_Frm(CQuorvaneConfiguratorDoc* document) : m_pDocument(documen
 
 CCMain_Frm::~CCMain_Frm()
 {
+    // Focus and clipboard changes while the widgets go must not reach a half-destroyed frame.
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(QApplication::clipboard(), nullptr, this, nullptr);
+    disconnect(m_selectionConnection);
     // The view stores the layout while the frame still has its rectangle and state.
     if (m_pView != nullptr) m_pView->OnDestroy();
 }

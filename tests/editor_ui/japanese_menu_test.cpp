@@ -1,0 +1,39 @@
+// Under a Japanese locale the editor chooses its Japanese texts: the menu and the status prompts.
+#include <QMenuBar>
+
+#include "ui_test_util.h"
+#include "ui_text.h"
+
+namespace {
+
+class JapaneseMenu : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!uitest::JapaneseLocaleReady()) GTEST_SKIP() << uitest::JapaneseLocaleProblem();
+    }
+    testutil::TempDir m_dir;
+};
+
+TEST_F(JapaneseMenu, MenuBarIsJapanese)
+{
+    EXPECT_TRUE(qvui::IsJapanese());
+    uitest::Editor editor(m_dir.Path());
+    editor.Start();
+    QStringList menus;
+    for (QAction* a : editor.frame->menuBar()->actions()) menus << a->text();
+    EXPECT_EQ(menus, (QStringList{QString::fromUtf8("ファイル(&F)"), QString::fromUtf8("編集(&E)"),
+                                  QString::fromUtf8("表示(&V)"), QString::fromUtf8("ビルド(&B)"),
+                                  QString::fromUtf8("ヘルプ(&H)")}));
+    EXPECT_EQ(editor.frame->Action(57634)->text(), QString::fromUtf8("コピー(&C)\tCtrl+C"));
+    EXPECT_EQ(editor.frame->Action(305)->statusTip(), QString::fromUtf8("タスク設定"));
+    // Same ids and structure as the English menu; the title stays the version string.
+    EXPECT_EQ(editor.frame->Action(57665)->text(), QString::fromUtf8("アプリケーションの終了(&X)"));
+    EXPECT_EQ(editor.frame->windowTitle(), QStringLiteral("Quorvane Configurator Ver1.00.18"));
+    emit editor.frame->FileMenu()->aboutToShow();
+    ASSERT_EQ(editor.frame->RecentMenu()->actions().size(), 1);
+    EXPECT_EQ(editor.frame->RecentMenu()->actions()[0]->text(), QStringLiteral("<NONE>"));
+    EXPECT_EQ(editor.frame->RecentMenu()->title(), QString::fromUtf8("最近使った CONF-FILES"));
+}
+
+}  // namespace
