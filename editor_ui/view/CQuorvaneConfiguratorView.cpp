@@ -1,6 +1,7 @@
 // The form view: construction, initial update, the nine panels, the enable mask and panel switching.
 #include "view/CQuorvaneConfiguratorView.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -41,6 +42,10 @@ CQuorvaneConfiguratorView::CQuorvaneConfiguratorView(CQuorvaneConfiguratorDoc* d
     m_wndTree->setColumnCount(1);
     m_wndTree->setRootIsDecorated(true);
     m_wndTree->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Long lines scroll sideways instead of being cut short.
+    m_wndTree->setTextElideMode(Qt::ElideNone);
+    m_wndTree->header()->setStretchLastSection(false);
+    m_wndTree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     // The two bars are never drawn: hidden buttons whose geometry is the bar position.
     m_btnVBar = new QPushButton(this);

@@ -14,6 +14,12 @@ TEST(Screenshot, MainWindowIsWrittenAsPng)
     testutil::TempDir work;
     uitest::Editor editor(work.Path());
     editor.Start();
+    // As a user would have it after a load: every command available, the tree wide enough for its lines.
+    editor.view->RefreshAll();
+    editor.view->SetEnableMask(0x3ff);
+    uitest::SendMouse(editor.view, QEvent::MouseButtonPress, QPoint(102, 100));
+    uitest::SendMouse(editor.view, QEvent::MouseMove, QPoint(190, 100));
+    uitest::SendMouse(editor.view, QEvent::MouseButtonRelease, QPoint(190, 100));
     editor.view->Tree()->expandAll();
     QCoreApplication::processEvents();
     QDir().mkpath(QString::fromLocal8Bit(dir));
