@@ -257,29 +257,32 @@ CQuorvaneConfiguratorView* CCMain_Frm::CreateView()
     setCentralWidget(edge);
     m_pView->OnCreate();
 
-    // Commands 302 to 311 and the recent entries go to the view.
-    const std::pair<int, void (CQuorvaneConfiguratorView::*)()> handlers[] = {
-        {qvcmd::kChangeForm, &CQuorvaneConfiguratorView::OnChangeForm},
-        {qvcmd::kSelectConfFiles, &CQuorvaneConfiguratorView::OnSelectConfFiles},
-        {qvcmd::kCpuKernelMaskLevel, &CQuorvaneConfiguratorView::OnCpuKernelMaskLevel},
-        {qvcmd::kTask, &CQuorvaneConfiguratorView::OnTask},
-        {qvcmd::kEventflg, &CQuorvaneConfiguratorView::OnEventflg},
-        {qvcmd::kSemaphore, &CQuorvaneConfiguratorView::OnSemaphore},
-        {qvcmd::kDataQue, &CQuorvaneConfiguratorView::OnDataQue},
-        {qvcmd::kSystemTime, &CQuorvaneConfiguratorView::OnSystemTime},
-        {qvcmd::kCyclicHandler, &CQuorvaneConfiguratorView::OnCyclicHandler},
-        {qvcmd::kOutputConfFiles, &CQuorvaneConfiguratorView::OnOutputConfFiles},
-    };
-    for (const auto& [id, handler] : handlers) {
+    // Commands 302 to 311 go to the view.
+    for (int id = qvcmd::kChangeForm; id <= qvcmd::kOutputConfFiles; ++id) {
         if (QAction* action = Action(id)) {
-            connect(action, &QAction::triggered, m_pView, [this, h = handler] {
-                // The command may have been greyed out since it was queued.
-                (m_pView->*h)();
-            });
+            connect(action, &QAction::triggered, m_pView, [this, id] { RouteViewCommand(id); });
         }
     }
     connect(m_pView, &CQuorvaneConfiguratorView::enableMaskChanged, this, &CCMain_Frm::UpdateCommandUI);
     return m_pView;
+}
+
+void CCMain_Frm::RouteViewCommand(int id)
+{
+    if (m_pView == nullptr) return;
+    switch (id) {
+    case qvcmd::kChangeForm: m_pView->OnChangeForm(); break;
+    case qvcmd::kSelectConfFiles: m_pView->OnSelectConfFiles(); break;
+    case qvcmd::kCpuKernelMaskLevel: m_pView->OnCpuKernelMaskLevel(); break;
+    case qvcmd::kTask: m_pView->OnTask(); break;
+    case qvcmd::kEventflg: m_pView->OnEventflg(); break;
+    case qvcmd::kSemaphore: m_pView->OnSemaphore(); break;
+    case qvcmd::kDataQue: m_pView->OnDataQue(); break;
+    case qvcmd::kSystemTime: m_pView->OnSystemTime(); break;
+    case qvcmd::kCyclicHandler: m_pView->OnCyclicHandler(); break;
+    case qvcmd::kOutputConfFiles: m_pView->OnOutputConfFiles(); break;
+    default: break;
+    }
 }
 
 void CCMain_Frm::OnInitMenu()

@@ -54,6 +54,7 @@ private:
     void BuildMenu();
     bool BuildToolBar();
     bool BuildStatusBar();
+    void RouteViewCommand(int id);
 
     CQuorvaneConfiguratorDoc* m_pDocument;
     CQuorvaneConfiguratorView* m_pView = nullptr;
