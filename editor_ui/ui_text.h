@@ -14,6 +14,12 @@ void SetJapanese(bool japanese);
 
 // Text of the string-table entry `id` in the chosen language; empty for an unknown id.
 QString LoadStr(int id);
+// The same for the entries named by a key (menu texts and others without a number).
+QString LoadStr(const char* key);
+bool HasStr(int id);
+
+// Registers the compiled-in resources (icons, pictures, the string table); safe to call more than once.
+void InitResources();
 
 // The configuration keeps byte strings in the locale's code page; Qt widgets take QString.
 inline QString ToQ(const std::string& s) { return QString::fromLocal8Bit(s.data(), static_cast<qsizetype>(s.size())); }

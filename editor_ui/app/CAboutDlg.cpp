@@ -16,10 +16,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     icon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     m_staticVersion = new QLabel(this);
     m_staticVersion->setObjectName(QStringLiteral("static602"));
-    auto* notice = new QLabel(qvui::IsJapanese()
-                                  ? QString::fromUtf8("Copyright (C) Pellaron,Inc. 無断転載を禁じます。")
-                                  : QStringLiteral("Copyright (C) Pellaron,Inc. All rights reserved."),
-                              this);
+    auto* notice = new QLabel(LoadStr("about.notice"), this);
     notice->setObjectName(QStringLiteral("static601"));
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("button603"));

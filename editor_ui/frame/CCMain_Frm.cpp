@@ -23,38 +23,8 @@
 
 namespace {
 
-// Texts of menu 101; the Japanese menu has the same ids and structure.
-struct MenuText {
-    const char* key;
-    const char* en;
-    const char* ja;
-};
-
-const MenuText kMenuTexts[] = {
-    {"file", "File(&F)", "ファイル(&F)"},
-    {"recent", "Recent CONF-FILES", "最近使った CONF-FILES"},
-    {"none", "<NONE>", "<NONE>"},
-    {"exit", "Exit(&X)", "アプリケーションの終了(&X)"},
-    {"edit", "Edit(&E)", "編集(&E)"},
-    {"cut", "Cut(&T)\tCtrl+X", "切り取り(&T)\tCtrl+X"},
-    {"copy", "Copy(&C)\tCtrl+C", "コピー(&C)\tCtrl+C"},
-    {"paste", "Paste(&V)\tCtrl+V", "貼り付け(&V)\tCtrl+V"},
-    {"view", "View(&V)", "表示(&V)"},
-    {"toolbar", "Toggle ToolBar(&T)", "ツール バー(&T)"},
-    {"statusbar", "Toggle StatusBar(&S)", "ステータス バー(&S)"},
-    {"build", "Build(&B)", "ビルド(&B)"},
-    {"output", "Output CONF-FLIES(&O)", "CONF-FILES 出力(&O)"},
-    {"help", "Help(&H)", "ヘルプ(&H)"},
-    {"about", "QuorvaneConfigurator Version(&A)...", "QuorvaneConfigurator のバージョン情報(&A)..."},
-};
-
-QString MenuStr(const char* key)
-{
-    for (const MenuText& t : kMenuTexts) {
-        if (std::string(t.key) == key) return QString::fromUtf8(qvui::IsJapanese() ? t.ja : t.en);
-    }
-    return QString();
-}
+// Menu 101 in the user's language; the Japanese menu has the same ids and structure.
+QString MenuStr(const char* key) { return LoadStr((std::string("menu.") + key).c_str()); }
 
 // The prompt of a command (before "\n") goes to the status bar, the tip (after it) to the tool tip.
 void SetPrompt(QAction* action, int id)
@@ -68,19 +38,9 @@ void SetPrompt(QAction* action, int id)
 
 }  // namespace
 
-// Resources compiled into the static library are kept only when registered explicitly (and outside any
-// namespace, where the registration function lives).
-static void InitEditorResources()
-{
-    static bool done = false;
-    if (done) return;
-    done = true;
-    Q_INIT_RESOURCE(editor_ui);
-}
-
 CCMain_Frm::CCMain_Frm(CQuorvaneConfiguratorDoc* document) : m_pDocument(document)
 {
-    InitEditorResources();
+    qvui::InitResources();
     setObjectName(QStringLiteral("mainFrame101"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/app101.png")));
     OnUpdateFrameTitle();
@@ -140,18 +100,18 @@ void CCMain_Frm::BuildMenu()
     QMenuBar* bar = menuBar();
 
     m_menuFile = bar->addMenu(MenuStr("file"));
-    m_menuRecent = m_menuFile->addMenu(MenuStr("recent"));
-    QAction* none = m_menuRecent->addAction(MenuStr("none"));
+    m_menuRecent = m_menuFile->addMenu(MenuStr("file.recent"));
+    QAction* none = m_menuRecent->addAction(MenuStr("file.none"));
     none->setEnabled(false);
     m_menuFile->addSeparator();
-    QAction* exitAction = AddCommand(m_menuFile, qvcmd::kAppExit, MenuStr("exit"));
+    QAction* exitAction = AddCommand(m_menuFile, qvcmd::kAppExit, MenuStr("file.exit"));
     connect(exitAction, &QAction::triggered, this, &QWidget::close);
     connect(m_menuFile, &QMenu::aboutToShow, this, &CCMain_Frm::OnInitMenu);
 
     QMenu* edit = bar->addMenu(MenuStr("edit"));
-    QAction* cut = AddCommand(edit, qvcmd::kEditCut, MenuStr("cut"));
-    QAction* copy = AddCommand(edit, qvcmd::kEditCopy, MenuStr("copy"));
-    QAction* paste = AddCommand(edit, qvcmd::kEditPaste, MenuStr("paste"));
+    QAction* cut = AddCommand(edit, qvcmd::kEditCut, MenuStr("edit.cut"));
+    QAction* copy = AddCommand(edit, qvcmd::kEditCopy, MenuStr("edit.copy"));
+    QAction* paste = AddCommand(edit, qvcmd::kEditPaste, MenuStr("edit.paste"));
     cut->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
     copy->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
     paste->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
@@ -162,8 +122,8 @@ void CCMain_Frm::BuildMenu()
     connect(edit, &QMenu::aboutToShow, this, &CCMain_Frm::UpdateCommandUI);
 
     QMenu* view = bar->addMenu(MenuStr("view"));
-    QAction* toggleTool = AddCommand(view, qvcmd::kViewToolBar, MenuStr("toolbar"));
-    QAction* toggleStatus = AddCommand(view, qvcmd::kViewStatusBar, MenuStr("statusbar"));
+    QAction* toggleTool = AddCommand(view, qvcmd::kViewToolBar, MenuStr("view.toolbar"));
+    QAction* toggleStatus = AddCommand(view, qvcmd::kViewStatusBar, MenuStr("view.statusbar"));
     toggleTool->setCheckable(true);
     toggleStatus->setCheckable(true);
     connect(toggleTool, &QAction::toggled, this, [this](bool on) {
@@ -180,11 +140,11 @@ void CCMain_Frm::BuildMenu()
     connect(view, &QMenu::aboutToShow, this, &CCMain_Frm::UpdateCommandUI);
 
     QMenu* build = bar->addMenu(MenuStr("build"));
-    AddCommand(build, qvcmd::kOutputConfFiles, MenuStr("output"));
+    AddCommand(build, qvcmd::kOutputConfFiles, MenuStr("build.output"));
     connect(build, &QMenu::aboutToShow, this, &CCMain_Frm::UpdateCommandUI);
 
     QMenu* help = bar->addMenu(MenuStr("help"));
-    QAction* about = AddCommand(help, qvcmd::kAppAbout, MenuStr("about"));
+    QAction* about = AddCommand(help, qvcmd::kAppAbout, MenuStr("help.about"));
     connect(about, &QAction::triggered, this, &CCMain_Frm::aboutRequested);
 
     // Command 302 is on the tool bar only.
@@ -239,6 +199,12 @@ bool CCMain_Frm::BuildStatusBar()
         m_wndStatusBar->addPermanentWidget(pane);
     }
     if (QAction* toggle = Action(qvcmd::kViewStatusBar)) toggle->setChecked(true);
+    // The message pane shows the idle text whenever no prompt is shown.
+    const QString idle = LoadStr(57345);
+    connect(m_wndStatusBar, &QStatusBar::messageChanged, this, [this, idle](const QString& text) {
+        if (text.isEmpty()) m_wndStatusBar->showMessage(idle);
+    });
+    m_wndStatusBar->showMessage(idle);
     return true;
 }
 

@@ -1,4 +1,5 @@
 // Under a Japanese locale the editor chooses its Japanese texts: the menu and the status prompts.
+#include <QLabel>
 #include <QMenuBar>
 
 #include "ui_test_util.h"
@@ -26,14 +27,18 @@ TEST_F(JapaneseMenu, MenuBarIsJapanese)
                                   QString::fromUtf8("表示(&V)"), QString::fromUtf8("ビルド(&B)"),
                                   QString::fromUtf8("ヘルプ(&H)")}));
     EXPECT_EQ(editor.frame->Action(57634)->text(), QString::fromUtf8("コピー(&C)\tCtrl+C"));
-    EXPECT_EQ(editor.frame->Action(305)->statusTip(), QString::fromUtf8("タスク設定"));
+    EXPECT_EQ(editor.frame->Action(305)->statusTip(), QString::fromUtf8("タスクを設定します"));
     // Same ids and structure as the English menu; the title stays the version string.
-    EXPECT_EQ(editor.frame->Action(57665)->text(), QString::fromUtf8("アプリケーションの終了(&X)"));
+    EXPECT_EQ(editor.frame->Action(57665)->text(), QString::fromUtf8("終了(&X)"));
     EXPECT_EQ(editor.frame->windowTitle(), QStringLiteral("Quorvane Configurator Ver1.00.18"));
+    // The categories, the panel commands and the title label all use the Japanese category texts.
+    EXPECT_EQ(editor.frame->Action(305)->text(), QString::fromUtf8("タスク"));
+    editor.view->OnChangeForm();
+    EXPECT_EQ(editor.view->TitleLabel()->text(), QString::fromUtf8("構成ファイル選択"));
     emit editor.frame->FileMenu()->aboutToShow();
     ASSERT_EQ(editor.frame->RecentMenu()->actions().size(), 1);
     EXPECT_EQ(editor.frame->RecentMenu()->actions()[0]->text(), QStringLiteral("<NONE>"));
-    EXPECT_EQ(editor.frame->RecentMenu()->title(), QString::fromUtf8("最近使った CONF-FILES"));
+    EXPECT_EQ(editor.frame->RecentMenu()->title(), QString::fromUtf8("最近使った構成ファイル"));
 }
 
 }  // namespace

@@ -203,3 +203,25 @@ TEST(Startup, AboutBoxShowsVersionAndCaptionAndClosesWithOk)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(StringTable, EveryTextTheShellUsesExistsInBothLanguages)
+{
+    const int ids[] = {141, 302, 303, 304, 305, 306, 307, 308, 309, 310, 311, 351, 352, 353, 354, 355, 356,
+                       357, 358, 359, 2405, 4012, 4013, 4014, 32785, 32796, 32797, 32798, 57345, 57634,
+                       57635, 57637, 57665, 59137, 59138, 59139, 59142, 59392, 59393};
+    const char* keys[] = {"menu.file", "menu.file.recent", "menu.file.none", "menu.file.exit", "menu.edit",
+                          "menu.edit.cut", "menu.edit.copy", "menu.edit.paste", "menu.view",
+                          "menu.view.toolbar", "menu.view.statusbar", "menu.build", "menu.build.output",
+                          "menu.help", "menu.help.about", "about.notice"};
+    const bool japanese = qvui::IsJapanese();
+    for (bool ja : {false, true}) {
+        qvui::SetJapanese(ja);
+        for (int id : ids) EXPECT_FALSE(LoadStr(id).isEmpty()) << id << (ja ? " ja" : " en");
+        for (const char* key : keys) EXPECT_FALSE(LoadStr(key).isEmpty()) << key << (ja ? " ja" : " en");
+    }
+    qvui::SetJapanese(japanese);
+}
+
+}  // namespace
