@@ -1,4 +1,5 @@
 // Under a Japanese locale the editor chooses its Japanese texts: the menu and the status prompts.
+#include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 
@@ -39,6 +40,27 @@ TEST_F(JapaneseMenu, MenuBarIsJapanese)
     ASSERT_EQ(editor.frame->RecentMenu()->actions().size(), 1);
     EXPECT_EQ(editor.frame->RecentMenu()->actions()[0]->text(), QStringLiteral("<NONE>"));
     EXPECT_EQ(editor.frame->RecentMenu()->title(), QString::fromUtf8("最近使った構成ファイル"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(JapaneseMenu, ScreenshotIsWritten)
+{
+    uitest::Editor editor(m_dir.Path());
+    editor.Start();
+    editor.view->RefreshAll();
+    editor.view->SetEnableMask(0x3ff);
+    uitest::SendMouse(editor.view, QEvent::MouseButtonPress, QPoint(102, 100));
+    uitest::SendMouse(editor.view, QEvent::MouseMove, QPoint(190, 100));
+    uitest::SendMouse(editor.view, QEvent::MouseButtonRelease, QPoint(190, 100));
+    editor.view->OnTask();
+    QCoreApplication::processEvents();
+    QByteArray dir = qgetenv("QV_SCREENSHOT_DIR");
+    if (dir.isEmpty()) dir = QV_SCREENSHOT_DEFAULT_DIR;
+    QDir().mkpath(QString::fromLocal8Bit(dir));
+    ASSERT_TRUE(editor.frame->grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/main_window_ja.png")));
 }
 
 }  // namespace
