@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs the whole test suite twice: once as built,
-# once more under AddressSanitizer and UndefinedBehaviorSanitizer. Any failure or sanitizer report fails.
+# once more under AddressSanitizer and UndefinedBehaviorSanitizer; then runs every fuzz target for a
+# bounded time. Any failure, sanitizer report or fuzz finding fails.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -23,3 +24,6 @@ echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:abort_on_error=0:strict_string_checks=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 run_suite "$build/sanitize" -DQV_SANITIZE=ON
+
+echo "== Fuzzing"
+bash "$root/scripts/fuzz.sh"

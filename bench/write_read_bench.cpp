@@ -1,0 +1,148 @@
+// Writing the largest configuration (127 of every object, every kind used) as the three kernel files and
+// reading them back, measured against the floor of one plain read of the same bytes.
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "doc.h"
+#include "writer.h"
+
+namespace {
+
+class BenchDir {
+public:
+    BenchDir()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "qvbench-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) != nullptr) m_path = pattern;
+    }
+    ~BenchDir()
+    {
+        std::error_code ec;
+        if (!m_path.empty()) std::filesystem::remove_all(m_path, ec);
+    }
+    BenchDir(const BenchDir&) = delete;
+    BenchDir& operator=(const BenchDir&) = delete;
+    const std::string& Path() const { return m_path; }
+    std::string File(const char* name) const { return m_path + "/" + name; }
+    bool Ok() const { return !m_path.empty(); }
+
+private:
+    std::string m_path;
+};
+
+void Largest(CCData_conf_info& conf)
+{
+    conf.m_cpu.SetCpuType(28);
+    conf.m_tsk.m_nTskNum = kMaxObjects;
+    conf.m_tsk.m_nTskPriNum = kMaxObjects;
+    for (int id = 1; id <= kMaxObjects; ++id) {
+        conf.m_tsk.SetTskData(id, id % 2, 384 + 4 * id, conf.m_tsk.GetTskFunc(id));
+        conf.m_sem.SetSemData(id, id % 2, id);
+        conf.m_dtq.SetDtqData(id, id % 2, id);
+        conf.m_cyc.SetCycData(id, id % 2, conf.m_cyc.GetCycFunc(id), 100 * id);
+        conf.m_flg.m_nFlgAttr[id - 1] = id % 8;
+    }
+    conf.m_flg.m_nFlgNum = conf.m_sem.m_nSemNum = conf.m_dtq.m_nDtqNum = conf.m_cyc.m_nCycNum = kMaxObjects;
+    conf.m_flg.SetUse(1);
+    conf.m_sem.SetUse(1);
+    conf.m_dtq.SetUse(1);
+    conf.m_tim.SetUse(1);
+    conf.m_cyc.SetUse(1);
+}
+
+// The floor: the bytes of one file in one system read, nothing else.
+std::size_t PlainRead(const std::string& path, std::string& buffer)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY);
+    if (fd < 0) return 0;
+    const ssize_t n = ::read(fd, buffer.data(), buffer.size());
+    ::close(fd);
+    return n > 0 ? static_cast<std::size_t>(n) : 0;
+}
+
+using Clock = std::chrono::steady_clock;
+
+void BM_WriteAndRereadLargest(benchmark::State& state)
+{
+    BenchDir dir;
+    if (!dir.Ok()) {
+        state.SkipWithError("no temporary folder");
+        return;
+    }
+    CQuorvaneConfiguratorDoc doc(dir.Path());
+    Largest(doc.GetConfInfo());
+    const std::string paths[3] = {dir.File("config.c"), dir.File("qvos.def"), dir.File("kinit.c")};
+    std::string buffer(1 << 20, '\0');
+    double writeReadSeconds = 0;
+    double floorSeconds = 0;
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const Clock::time_point t0 = Clock::now();
+        if (doc.WriteConfigFiles(paths[0], paths[1], paths[2]) != 0) {
+            state.SkipWithError("kernel files not written");
+            break;
+        }
+        std::size_t reread = 0;
+        for (const std::string& path : paths) reread += CQuorvaneConfiguratorDoc::ReadFileToString(path).size();
+        const Clock::time_point t1 = Clock::now();
+        std::size_t plain = 0;
+        for (const std::string& path : paths) plain += PlainRead(path, buffer);
+        const Clock::time_point t2 = Clock::now();
+        benchmark::DoNotOptimize(reread);
+        benchmark::DoNotOptimize(plain);
+        writeReadSeconds += std::chrono::duration<double>(t1 - t0).count();
+        floorSeconds += std::chrono::duration<double>(t2 - t1).count();
+        bytes = reread;
+        state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
+    }
+    const double n = static_cast<double>(state.iterations());
+    if (n > 0 && floorSeconds > 0) {
+        state.counters["bytes"] = static_cast<double>(bytes);
+        state.counters["write_read_us"] = writeReadSeconds / n * 1e6;
+        state.counters["floor_read_us"] = floorSeconds / n * 1e6;
+        state.counters["ratio_to_floor"] = writeReadSeconds / floorSeconds;
+    }
+}
+BENCHMARK(BM_WriteAndRereadLargest)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// The same plain read alone, for the usual report line of the floor.
+void BM_PlainReadFloor(benchmark::State& state)
+{
+    BenchDir dir;
+    CQuorvaneConfiguratorDoc doc(dir.Path());
+    Largest(doc.GetConfInfo());
+    const std::string paths[3] = {dir.File("config.c"), dir.File("qvos.def"), dir.File("kinit.c")};
+    if (!dir.Ok() || doc.WriteConfigFiles(paths[0], paths[1], paths[2]) != 0) {
+        state.SkipWithError("kernel files not written");
+        return;
+    }
+    std::string buffer(1 << 20, '\0');
+    for (auto _ : state) {
+        std::size_t plain = 0;
+        for (const std::string& path : paths) plain += PlainRead(path, buffer);
+        benchmark::DoNotOptimize(plain);
+    }
+}
+BENCHMARK(BM_PlainReadFloor)->Unit(benchmark::kMicrosecond);
+
+// Building the three texts in memory only: what the generators cost without any file system.
+void BM_BuildTextsLargest(benchmark::State& state)
+{
+    CCData_conf_info conf;
+    Largest(conf);
+    for (auto _ : state) {
+        KernelFileTexts texts = MakeKernelFileTexts(conf, 2026, 12, 6);
+        benchmark::DoNotOptimize(texts);
+    }
+}
+BENCHMARK(BM_BuildTextsLargest)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

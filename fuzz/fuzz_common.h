@@ -1,0 +1,60 @@
+// Shared checks of the fuzz targets: the invariants the model must keep after any input.
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+
+#include "conf_info.h"
+
+namespace fuzzcheck {
+
+// A private folder for the whole run, so that no target reads or writes a settings file elsewhere.
+inline const std::string& Folder()
+{
+    static const std::string folder = [] {
+        std::string pattern = "/tmp/qvfuzz-XXXXXX";
+        if (::mkdtemp(pattern.data()) == nullptr) std::abort();
+        return pattern;
+    }();
+    return folder;
+}
+
+[[noreturn]] inline void Fail(const char* what, int value)
+{
+    std::fprintf(stderr, "invariant broken: %s (%d)\n", what, value);
+    std::abort();
+}
+
+inline void Require(bool ok, const char* what, int value)
+{
+    if (!ok) Fail(what, value);
+}
+
+inline bool ModeFitsType(int type, int mode)
+{
+    if (type == 1 || type == 2 || type == 6) return mode == 1 || mode == 2;
+    if (type >= 7 && type <= 11) return mode >= 1 && mode <= 4;
+    return mode == 0;
+}
+
+inline void CheckKernelPart(const CCData_conf_info& c)
+{
+    Require(c.m_cpu.m_nCpuType >= 0 && c.m_cpu.m_nCpuType <= 30, "CPU type in 0..30", c.m_cpu.m_nCpuType);
+    Require(ModeFitsType(c.m_cpu.m_nCpuType, c.m_cpu.m_nCpuMode), "mode of the CPU type", c.m_cpu.m_nCpuMode);
+    Require(c.m_tsk.m_nTskNum >= 1 && c.m_tsk.m_nTskNum <= kMaxObjects, "task count", c.m_tsk.m_nTskNum);
+    Require(c.m_tsk.m_nTskPriNum >= 0 && c.m_tsk.m_nTskPriNum <= kMaxObjects, "priority-task count",
+            c.m_tsk.m_nTskPriNum);
+    Require(c.m_flg.m_nFlgNum >= 1 && c.m_flg.m_nFlgNum <= kMaxObjects, "event-flag count", c.m_flg.m_nFlgNum);
+    Require(c.m_sem.m_nSemNum >= 1 && c.m_sem.m_nSemNum <= kMaxObjects, "semaphore count", c.m_sem.m_nSemNum);
+    Require(c.m_dtq.m_nDtqNum >= 1 && c.m_dtq.m_nDtqNum <= kMaxObjects, "data-queue count", c.m_dtq.m_nDtqNum);
+    Require(c.m_cyc.m_nCycNum >= 1 && c.m_cyc.m_nCycNum <= kMaxObjects, "cyclic-handler count", c.m_cyc.m_nCycNum);
+}
+
+inline void CheckRecentList(const CCData_conf_info& c)
+{
+    Require(c.m_ini.m_nRecentNum >= 1 && c.m_ini.m_nRecentNum <= 3, "recent count in 1..3", c.m_ini.m_nRecentNum);
+}
+
+}  // namespace fuzzcheck

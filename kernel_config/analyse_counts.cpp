@@ -1,0 +1,47 @@
+// Reading the object counts and the system-time cycle back from the "#define" lines of config.c.
+#include <climits>
+#include <string>
+
+#include "doc.h"
+#include "text.h"
+
+namespace {
+
+// One single-number define: its name, the accepted range and the field it fills.
+struct CountDefine {
+    const char* name;
+    int low;
+    int high;
+    int& (*field)(CCData_conf_info&);
+};
+
+const CountDefine kFlgNum{"EVFLG_NUM", 1, kMaxObjects, [](CCData_conf_info& c) -> int& { return c.m_flg.m_nFlgNum; }};
+const CountDefine kSemNum{"SEM_NUM", 1, kMaxObjects, [](CCData_conf_info& c) -> int& { return c.m_sem.m_nSemNum; }};
+const CountDefine kDtqNum{"DTQ_NUM", 1, kMaxObjects, [](CCData_conf_info& c) -> int& { return c.m_dtq.m_nDtqNum; }};
+const CountDefine kCycNum{"CYC_NUM", 1, kMaxObjects, [](CCData_conf_info& c) -> int& { return c.m_cyc.m_nCycNum; }};
+// The cycle has no upper bound of its own; a value past the int range arrives here saturated.
+const CountDefine kSysTime{"SYSTIM_CYCLIC_TIM", 1, INT_MAX,
+                           [](CCData_conf_info& c) -> int& { return c.m_tim.m_nCyclicTime; }};
+
+// Stores the define's number when it is present and in range; the field keeps its value otherwise.
+int AnalyzeCountDefine(CCData_conf_info& conf, const std::string& text, const CountDefine& def)
+{
+    const std::string value = CQuorvaneConfiguratorDoc::GetDefineValue(text, def.name);
+    if (value.empty()) return 0;
+    const int n = mbtext::Atoi(value);
+    if (n < def.low || n > def.high) return 0;
+    def.field(conf) = n;
+    return 1;
+}
+
+}  // namespace
+
+int CQuorvaneConfiguratorDoc::AnalyzeFlgNum(std::string text) { return AnalyzeCountDefine(m_confInfo, text, kFlgNum); }
+int CQuorvaneConfiguratorDoc::AnalyzeSemNum(std::string text) { return AnalyzeCountDefine(m_confInfo, text, kSemNum); }
+int CQuorvaneConfiguratorDoc::AnalyzeDtqNum(std::string text) { return AnalyzeCountDefine(m_confInfo, text, kDtqNum); }
+int CQuorvaneConfiguratorDoc::AnalyzeCycNum(std::string text) { return AnalyzeCountDefine(m_confInfo, text, kCycNum); }
+
+int CQuorvaneConfiguratorDoc::AnalyzeSysTime(std::string text)
+{
+    return AnalyzeCountDefine(m_confInfo, text, kSysTime);
+}

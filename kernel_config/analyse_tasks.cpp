@@ -1,0 +1,229 @@
+// Reading the task count, the priority-task count and the three task tables back from config.c.
+#include <array>
+#include <cstddef>
+#include <string>
+
+#include "doc.h"
+#include "scan.h"
+#include "text.h"
+
+namespace {
+
+// One task as the tables of config.c describe it, before it goes into the configuration.
+struct TaskSlot {
+    std::string name;
+    int state = 0;
+    int stack = 0;
+    std::string sizeName;
+    int userSet = 1;
+};
+
+// The four sections whose failure makes the task-table analysis report 0.
+enum Section { kFunctions, kStates, kSizeNames, kSizeValues, kSectionCount };
+
+// Position just after the first "{" behind the table's name; npos when the name is missing, stands at the
+// very start of the text (a table name is always preceded by its type), or has no "{" after it.
+std::size_t OpenTable(const std::string& s, const std::string& table)
+{
+    const std::size_t at = mbtext::Find(s, table);
+    if (at == mbtext::npos || at == 0) return mbtext::npos;
+    const std::size_t brace = mbtext::FindChar(s, '{', at);
+    return brace == mbtext::npos ? mbtext::npos : brace + 1;
+}
+
+// Text between two positions, empty when they are out of order.
+std::string Between(const std::string& s, std::size_t from, std::size_t to)
+{
+    return to > from ? s.substr(from, to - from) : std::string();
+}
+
+// Reads the rows of one table: next(pos, entry, end) finds the next entry at or after pos and returns false
+// when the table ends; a non-empty entry fills the next slot through fill. An empty entry takes no slot and
+// fails the section (clearOnEmpty: the slot that the next entry fills loses its user-set flag). Returns the
+// number of entries that took a slot, slots past the 127th counted but not filled.
+template <class Next, class Fill>
+int ReadRows(std::size_t pos, std::array<TaskSlot, kMaxObjects>& slots, bool clearOnEmpty, int& found, Next next,
+             Fill fill)
+{
+    int filled = 0;
+    std::string entry;
+    std::size_t after = 0;
+    while (next(pos, entry, after)) {
+        entry = mbtext::Trim(entry);
+        if (entry.empty()) {
+            if (clearOnEmpty && filled < kMaxObjects) slots[filled].userSet = 0;
+            found = 0;
+        } else {
+            if (filled < kMaxObjects) fill(slots[filled], entry);
+            ++filled;
+        }
+        pos = after;
+    }
+    return filled;
+}
+
+}  // namespace
+
+int CQuorvaneConfiguratorDoc::AnalyzeTcbNum(std::string text)
+{
+    static const std::string kTskName = "KNL_TCB_NUM";
+    static const std::string kPriName = "KNL_TCB_PRI_NUM";
+    CCData_conf_info_tsk& tsk = m_confInfo.m_tsk;
+    bool lookTsk = true, lookPri = true;
+    int result = 0;
+
+    // Reads "name value" out of rest when the name follows at least one character after "#define".
+    const auto take = [&](const std::string& rest, const std::string& name, int low, int& target) {
+        const std::size_t at = mbtext::Find(rest, name);
+        if (at == mbtext::npos || at == 0) return false;
+        const std::string value = mbtext::Trim(kscan::From(rest, at + name.size()));
+        const int n = mbtext::Atoi(value);
+        if (!value.empty() && n >= low && n <= kMaxObjects) {
+            target = n;
+            result = 1;
+        }
+        return true;
+    };
+
+    kscan::ForEachLine(StripComments(text), [&](const std::string& line) {
+        std::string rest;
+        if (kscan::AfterDefine(line, rest)) {
+            if (take(rest, kTskName, 1, tsk.m_nTskNum)) {
+                lookTsk = false;
+            } else if (take(rest, kPriName, 0, tsk.m_nTskPriNum)) {
+                lookPri = false;
+            }
+        }
+        return lookTsk || lookPri;
+    });
+    return result;
+}
+
+int CQuorvaneConfiguratorDoc::AnalyzeTaskSetting(std::string text)
+{
+    const std::string s = StripComments(text);
+    CCData_conf_info_tsk& tsk = m_confInfo.m_tsk;
+    const int defaultStack = m_confInfo.m_cpu.GetDefStackSize();
+
+    std::array<TaskSlot, kMaxObjects> slots;
+    for (int i = 0; i < kMaxObjects; ++i) {
+        slots[i].name = mbtext::Format("tsk%02d", {i + 1});
+        slots[i].stack = defaultStack;
+    }
+    std::array<int, kSectionCount> found{1, 1, 1, 1};
+    // The count only selects slots; keep it inside the table whatever the configuration holds.
+    const int count = tsk.m_nTskNum;
+    const int used = count < 0 ? 0 : (count > kMaxObjects ? kMaxObjects : count);
+    const std::size_t npos = mbtext::npos;
+
+    // Entry functions: one "{ name }" row each; the ";" that ends the declaration ends the table.
+    if (const std::size_t open = OpenTable(s, "knl_tcbAddrInit"); open != npos) {
+        const int rows = ReadRows(
+            open, slots, true, found[kFunctions],
+            [&](std::size_t pos, std::string& entry, std::size_t& after) {
+                const std::size_t lb = mbtext::FindChar(s, '{', pos);
+                const std::size_t rb = mbtext::FindChar(s, '}', pos);
+                const std::size_t semi = mbtext::FindChar(s, ';', pos);
+                if (lb == npos || rb == npos || semi == npos || semi < lb) return false;
+                entry = Between(s, lb + 1, rb);
+                after = rb + 2;
+                return true;
+            },
+            [](TaskSlot& slot, const std::string& entry) { slot.name = entry; });
+        if (rows != count) found[kFunctions] = 0;
+    } else {
+        found[kFunctions] = 0;
+    }
+
+    // Initial states: comma-separated words; the last one ends at the "}" only when no "," follows at all.
+    if (const std::size_t open = OpenTable(s, "knl_tcbStInit"); open != npos) {
+        const int cpuType = m_confInfo.m_cpu.GetCpuType();
+        int& stateFound = found[kStates];
+        const int rows = ReadRows(
+            open, slots, false, stateFound,
+            [&](std::size_t pos, std::string& entry, std::size_t& after) {
+                std::size_t end = mbtext::FindChar(s, ',', pos);
+                if (end == npos) end = mbtext::FindChar(s, '}', pos);
+                const std::size_t semi = mbtext::FindChar(s, ';', pos);
+                if (end == npos || semi == npos || semi < end) return false;
+                entry = Between(s, pos, end);
+                after = end + 1;
+                return true;
+            },
+            [&](TaskSlot& slot, const std::string& entry) {
+                // Type 0 has no sleeping state: its "CTCB_ST_SLP" is as unknown as any other word.
+                if (entry == "CTCB_ST_RDY") {
+                    slot.state = 0;
+                } else if (entry == "CTCB_ST_SLP" && cpuType != 0) {
+                    slot.state = 1;
+                } else {
+                    slot.state = 0;
+                    slot.userSet = 0;
+                    stateFound = 0;
+                }
+            });
+        if (rows != count) found[kStates] = 0;
+    } else {
+        found[kStates] = 0;
+    }
+
+    // Stack-size names: the text between "[" and the "/" (or "]") of "&tcb_stack1[TCB1_SIZE/sizeof(W)]".
+    if (const std::size_t open = OpenTable(s, "knl_tcbSpInit"); open != npos) {
+        const int rows = ReadRows(
+            open, slots, true, found[kSizeNames],
+            [&](std::size_t pos, std::string& entry, std::size_t& after) {
+                const std::size_t lb = mbtext::FindChar(s, '[', pos);
+                if (lb == npos) return false;
+                std::size_t end = mbtext::FindChar(s, '/', lb + 1);
+                if (end == npos) end = mbtext::FindChar(s, ']', lb + 1);
+                const std::size_t semi = mbtext::FindChar(s, ';', pos);
+                if (end == npos || semi == npos || semi < lb) return false;
+                entry = Between(s, lb + 1, end);
+                after = end + 2;
+                return true;
+            },
+            [](TaskSlot& slot, const std::string& entry) { slot.sizeName = entry; });
+        if (rows != count) found[kSizeNames] = 0;
+    } else {
+        found[kSizeNames] = 0;
+    }
+
+    // Stack sizes: "#define TCB1_SIZE 0x80u" lines, hexadecimal when the value starts with "0x".
+    kscan::ForEachLine(s, [&](const std::string& line) {
+        std::string rest;
+        if (!kscan::AfterDefine(line, rest)) return true;
+        for (int i = 0; i < used; ++i) {
+            const std::string& name = slots[i].sizeName;
+            if (name.empty()) continue;
+            const std::size_t at = mbtext::Find(rest, name);
+            if (at == mbtext::npos || at == 0) continue;
+            const std::string value = mbtext::Trim(kscan::From(rest, at + name.size()));
+            const std::string lower = mbtext::ToLower(value);
+            int size = 0;
+            bool read = false;
+            if (lower.compare(0, 2, "0x") == 0) {
+                read = mbtext::ScanHex(lower, size) == 1;
+            } else if (!value.empty()) {
+                size = mbtext::Atoi(value);
+                read = true;
+            }
+            if (read) {
+                slots[i].stack = size;
+            } else {
+                slots[i].userSet = 0;
+                found[kSizeValues] = 0;
+            }
+        }
+        return true;
+    });
+
+    for (int id = 1; id <= used; ++id) {
+        const TaskSlot& slot = slots[id - 1];
+        tsk.SetTskData(id, slot.state, slot.stack, slot.name);
+        tsk.m_nTskSet[id - 1] = slot.userSet;
+    }
+    for (int f : found) {
+        if (f == 0) return 0;
+    }
+    return 1;
+}
