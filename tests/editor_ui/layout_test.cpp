@@ -243,3 +243,43 @@ TEST(FrameRectCheck, NeedsASizeAndAPlaceOnAScreen)
 }
 
 }  // namespace
+
+namespace {
+
+// Through the settings file: what one run stores, the next run opens with.
+TEST(LayoutAcrossRuns, StoredLayoutOpensTheNextRunAndMaximisedExitKeepsIt)
+{
+    testutil::TempDir dir;
+    {
+        CQuorvaneConfiguratorApp app(dir.Path());
+        ASSERT_TRUE(app.InitInstance());
+        app.GetMainFrame()->move(25, 35);
+        app.GetMainFrame()->resize(700, 560);
+        QCoreApplication::processEvents();
+        CQuorvaneConfiguratorView* view = app.GetView();
+        uitest::SendMouse(view, QEvent::MouseButtonPress, QPoint(102, 100));
+        uitest::SendMouse(view, QEvent::MouseMove, QPoint(160, 100));
+        uitest::SendMouse(view, QEvent::MouseButtonRelease, QPoint(160, 100));
+    }
+    QRect first;
+    {
+        CQuorvaneConfiguratorApp app(dir.Path());
+        ASSERT_TRUE(app.InitInstance());
+        first = app.GetMainFrame()->frameGeometry();
+        EXPECT_EQ(first.topLeft(), QPoint(25, 35));
+        EXPECT_EQ(app.GetView()->VerticalBar()->x(), 160);
+        EXPECT_EQ(app.GetView()->HorizontalBar()->y(), 320);
+        // Closing while maximised leaves the stored layout alone.
+        app.GetMainFrame()->showMaximized();
+        QCoreApplication::processEvents();
+        uitest::SendMouse(app.GetView(), QEvent::MouseButtonPress, QPoint(162, 100));
+        uitest::SendMouse(app.GetView(), QEvent::MouseMove, QPoint(300, 100));
+        uitest::SendMouse(app.GetView(), QEvent::MouseButtonRelease, QPoint(300, 100));
+    }
+    CQuorvaneConfiguratorApp app(dir.Path());
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_EQ(app.GetMainFrame()->frameGeometry(), first);
+    EXPECT_EQ(app.GetView()->VerticalBar()->x(), 160);
+}
+
+}  // namespace
