@@ -25,6 +25,13 @@ bool CCtl_SDlg_Cpu::OnInitDialog()
 
 void CCtl_SDlg_Cpu::RefreshPanel() {}
 
+// The combo boxes come with the panel's controls; until then every text is empty.
+QString CCtl_SDlg_Cpu::ComboText(int controlId) const
+{
+    (void)controlId;
+    return QString();
+}
+
 void CCtl_SDlg_Cpu::keyPressEvent(QKeyEvent* event)
 {
     // Enter does nothing and Esc reaches OnCancel, which does nothing either.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QString>
 
 class CQuorvaneConfiguratorView;
 class QKeyEvent;
@@ -16,6 +17,8 @@ public:
     bool Create(QWidget* parent);
     // Shows the current configuration.
     void RefreshPanel();
+    // Shown text of the CPU (1105), mode (1106) or kernel-mask-level (1107) combo box; "" for other ids.
+    QString ComboText(int controlId) const;
 
 protected:
     bool OnInitDialog();

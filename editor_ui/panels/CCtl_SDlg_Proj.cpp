@@ -23,6 +23,12 @@ bool CCtl_SDlg_Proj::OnInitDialog()
     return true;
 }
 
+// The path edits come with the panel's controls; until then every path is empty.
+QString CCtl_SDlg_Proj::PathText(int controlId) const
+{
+    (void)controlId;
+    return QString();
+}
 
 void CCtl_SDlg_Proj::keyPressEvent(QKeyEvent* event)
 {

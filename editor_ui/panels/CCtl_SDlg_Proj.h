@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QString>
 
 class CQuorvaneConfiguratorView;
 class QKeyEvent;
@@ -14,7 +15,8 @@ public:
 
     // Creates the panel as a child of `parent` and initialises it.
     bool Create(QWidget* parent);
-
+    // Text of one of the six path edits (903, 905, 907 inputs; 909, 911, 913 outputs); "" for other ids.
+    QString PathText(int controlId) const;
 
 protected:
     bool OnInitDialog();

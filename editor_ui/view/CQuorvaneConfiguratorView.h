@@ -127,6 +127,8 @@ private:
     void OnSetCursor(const QPoint& point);
     void OnSelchangedTree();
     void BuildTree();
+    bool IsSummaryItem(const QTreeWidgetItem* item) const;
+    void DropSummarySelection();
     void RestoreLayout();
     void SwitchToCategory(int index);
     void MoveSettingPanels(int x, int y, int width, int height);
