@@ -45,7 +45,9 @@ CQuorvaneConfiguratorView::CQuorvaneConfiguratorView(CQuorvaneConfiguratorDoc* d
     // Long lines scroll sideways instead of being cut short.
     m_wndTree->setTextElideMode(Qt::ElideNone);
     m_wndTree->header()->setStretchLastSection(false);
-    m_wndTree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The column is fitted to the shown lines once per rebuild and whenever an item opens or closes; an
+    // automatic fit would measure every line again on each layout pass.
+    m_wndTree->header()->setSectionResizeMode(QHeaderView::Interactive);
 
     // The two bars are never drawn: hidden buttons whose geometry is the bar position.
     m_btnVBar = new QPushButton(this);
@@ -80,6 +82,8 @@ CQuorvaneConfiguratorView::CQuorvaneConfiguratorView(CQuorvaneConfiguratorDoc* d
     setMouseTracking(true);
     ResetTreeItemTables();
     connect(m_wndTree, &QTreeWidget::currentItemChanged, this, [this] { OnSelchangedTree(); });
+    connect(m_wndTree, &QTreeWidget::itemExpanded, this, [this] { FitTreeColumn(); });
+    connect(m_wndTree, &QTreeWidget::itemCollapsed, this, [this] { FitTreeColumn(); });
 }
 
 CQuorvaneConfiguratorView::~CQuorvaneConfiguratorView()

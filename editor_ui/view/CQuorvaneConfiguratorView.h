@@ -129,6 +129,7 @@ private:
     void BuildTree();
     bool IsSummaryItem(const QTreeWidgetItem* item) const;
     void DropSummarySelection();
+    void FitTreeColumn();
     void RestoreLayout();
     void SwitchToCategory(int index);
     void MoveSettingPanels(int x, int y, int width, int height);
@@ -169,6 +170,7 @@ private:
     QTreeWidgetItem* m_hTimItem = nullptr;
     QTreeWidgetItem* m_hCycUseItem = nullptr;
     QTreeWidgetItem* m_hCycItem[127] = {};
+    bool m_bTreeRebuilding = false;  // the column is fitted once at the end of a rebuild
 
     // Drag state.
     int m_nDragVBar = 0;

@@ -113,6 +113,7 @@ void CQuorvaneConfiguratorView::UpdateTree()
 
     setUpdatesEnabled(false);
     DropSummarySelection();
+    m_bTreeRebuilding = true;
 
     // Configuration files: the two groups with the texts of the panel's path edits.
     {
@@ -196,7 +197,15 @@ void CQuorvaneConfiguratorView::UpdateTree()
     rebuildKind(kCyclicHandler, m_hCycUseItem, m_hCycItem, conf.m_cyc.GetUse(), conf.m_cyc.m_nCycNum,
                 [&](int id) { return summary::CycLine(conf.m_cyc, id, label); });
 
+    m_bTreeRebuilding = false;
+    FitTreeColumn();
     setUpdatesEnabled(true);
+}
+
+// The one column is as wide as the longest shown line, so long lines scroll sideways instead of being cut.
+void CQuorvaneConfiguratorView::FitTreeColumn()
+{
+    if (!m_bTreeRebuilding) m_wndTree->resizeColumnToContents(0);
 }
 
 void CQuorvaneConfiguratorView::ClearTree()
@@ -204,6 +213,7 @@ void CQuorvaneConfiguratorView::ClearTree()
     setUpdatesEnabled(false);
     DropSummarySelection();
     for (QTreeWidgetItem* category : m_hCategoryItem) DeleteChildItems(category);
+    FitTreeColumn();
     setUpdatesEnabled(true);
     ResetTreeItemTables();
 }

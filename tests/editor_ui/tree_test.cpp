@@ -285,4 +285,31 @@ TEST_F(TreeTest, SelectedCategoryStaysSelected)
     EXPECT_EQ(ShownPanel(), kTask);
 }
 
+// Long lines are never cut: the column is as wide as the widest shown line, before and after a rebuild and
+// when a category opens, so the tree scrolls sideways.
+TEST_F(TreeTest, ColumnFitsTheLongestShownLine)
+{
+    QTreeWidget* tree = View()->Tree();
+    const std::string longName(120, 'n');
+    Conf().m_tsk.SetTskData(1, 0, 128, longName);
+    View()->RefreshAll();
+    QTreeWidgetItem* line = Category(kTask)->child(0);
+    const int needed = tree->fontMetrics().horizontalAdvance(line->text(0));
+    EXPECT_LT(tree->columnWidth(0), needed);  // hidden lines do not count
+
+    Category(kTask)->setExpanded(true);
+    // The line starts three indentation steps in (root, category, line).
+    EXPECT_GE(tree->columnWidth(0), needed + 3 * tree->indentation());
+    EXPECT_GT(tree->columnWidth(0), tree->viewport()->width());
+
+    // A longer line after an edit widens the column in the same refresh.
+    Conf().m_tsk.SetTskData(1, 0, 128, longName + longName);
+    View()->RefreshAll();
+    EXPECT_GE(tree->columnWidth(0),
+              tree->fontMetrics().horizontalAdvance(Category(kTask)->child(0)->text(0)) + 3 * tree->indentation());
+
+    Category(kTask)->setExpanded(false);
+    EXPECT_LT(tree->columnWidth(0), needed);
+}
+
 }  // namespace
