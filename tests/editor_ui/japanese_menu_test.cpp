@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
+#include <QTreeWidget>
 
 #include "ui_test_util.h"
 #include "ui_text.h"
@@ -40,6 +41,21 @@ TEST_F(JapaneseMenu, MenuBarIsJapanese)
     ASSERT_EQ(editor.frame->RecentMenu()->actions().size(), 1);
     EXPECT_EQ(editor.frame->RecentMenu()->actions()[0]->text(), QStringLiteral("<NONE>"));
     EXPECT_EQ(editor.frame->RecentMenu()->title(), QString::fromUtf8("最近使った構成ファイル"));
+}
+
+// The tree's summary lines and the output panel's label take their labels in the same language.
+TEST_F(JapaneseMenu, SummaryLinesAndMemorySizeLabelAreJapanese)
+{
+    uitest::Editor editor(m_dir.Path());
+    editor.Start();
+    editor.view->RefreshAll();
+    QTreeWidgetItem* tasks = editor.view->CategoryItem(2);
+    ASSERT_EQ(tasks->childCount(), 3);
+    EXPECT_EQ(tasks->child(0)->text(0),
+              QString::fromUtf8("1 - ローテーションタスク - 優先度=1 - tsk01 - 実行可能 - スタックサイズ=128"));
+    ASSERT_EQ(editor.view->CategoryItem(3)->childCount(), 1);
+    EXPECT_EQ(editor.view->CategoryItem(3)->child(0)->text(0), QString::fromUtf8("無効"));
+    EXPECT_EQ(editor.view->OutputPanel()->MemorySizeLabel()->text(), QString::fromUtf8("メモリサイズ : ROM="));
 }
 
 }  // namespace
