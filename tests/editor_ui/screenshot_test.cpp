@@ -17,10 +17,18 @@ TEST(Screenshot, MainWindowIsWrittenAsPng)
     // As a user would have it after a load: every command available, the tree wide enough for its lines.
     editor.view->RefreshAll();
     editor.view->SetEnableMask(0x3ff);
+    editor.view->OutputPanel()->CalcMemorySize();
+    editor.view->OutputPanel()->AddMessage("(I) config.c loaded");
+    editor.view->OutputPanel()->AddMessage("(I) qvos.def loaded");
     uitest::SendMouse(editor.view, QEvent::MouseButtonPress, QPoint(102, 100));
     uitest::SendMouse(editor.view, QEvent::MouseMove, QPoint(190, 100));
     uitest::SendMouse(editor.view, QEvent::MouseButtonRelease, QPoint(190, 100));
-    editor.view->Tree()->expandAll();
+    // Opened item by item, as the user opens them.
+    for (int i = 0; i < CQuorvaneConfiguratorView::kCategoryCount; ++i) {
+        QTreeWidgetItem* category = editor.view->CategoryItem(i);
+        category->setExpanded(true);
+        for (int j = 0; j < category->childCount(); ++j) category->child(j)->setExpanded(true);
+    }
     QCoreApplication::processEvents();
     QDir().mkpath(QString::fromLocal8Bit(dir));
     const QString path = QString::fromLocal8Bit(dir) + QStringLiteral("/main_window.png");
