@@ -1,0 +1,171 @@
+// The editor's RefreshAll on the largest configuration (127 tasks and 127 of every object kind, all used),
+// measured against one 60 Hz frame: ratio 1 means a refresh takes the whole 16 ms budget.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTreeWidget>
+#include <stdlib.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "doc.h"
+#include "frame/CCMain_Frm.h"
+#include "view/CQuorvaneConfiguratorView.h"
+
+namespace {
+
+constexpr double kFrameBudgetMs = 16.0;
+
+// A private temporary folder: the editor's start folder and Qt's runtime folder.
+class BenchDir {
+public:
+    BenchDir()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "qvuibench-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) != nullptr) m_path = pattern;
+    }
+    ~BenchDir()
+    {
+        std::error_code ec;
+        if (!m_path.empty()) std::filesystem::remove_all(m_path, ec);
+    }
+    BenchDir(const BenchDir&) = delete;
+    BenchDir& operator=(const BenchDir&) = delete;
+    const std::string& Path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+void Largest(CCData_conf_info& conf)
+{
+    conf.m_cpu.SetCpuType(28);
+    conf.m_tsk.m_nTskNum = kMaxObjects;
+    conf.m_tsk.m_nTskPriNum = kMaxObjects / 2;
+    for (int id = 1; id <= kMaxObjects; ++id) {
+        conf.m_tsk.SetTskData(id, id % 2, 384 + 4 * id, conf.m_tsk.GetTskFunc(id));
+        conf.m_sem.SetSemData(id, id % 2, id);
+        conf.m_dtq.SetDtqData(id, id % 2, id);
+        conf.m_cyc.SetCycData(id, id % 2, conf.m_cyc.GetCycFunc(id), 100 * id);
+        conf.m_flg.m_nFlgAttr[id - 1] = id % 8;
+    }
+    conf.m_flg.m_nFlgNum = conf.m_sem.m_nSemNum = conf.m_dtq.m_nDtqNum = conf.m_cyc.m_nCycNum = kMaxObjects;
+    conf.m_flg.SetUse(1);
+    conf.m_sem.SetUse(1);
+    conf.m_dtq.SetUse(1);
+    conf.m_tim.SetUse(1);
+    conf.m_cyc.SetUse(1);
+}
+
+// The editor as the application builds it, shown, with the largest configuration already in the tree.
+struct Editor {
+    explicit Editor(const std::string& dir) : doc(std::make_unique<CQuorvaneConfiguratorDoc>(dir))
+    {
+        frame = std::make_unique<CCMain_Frm>(doc.get());
+        frame->OnCreate();
+        view = frame->CreateView();
+        view->OnInitialUpdate();
+        frame->show();
+        Largest(doc->GetConfInfo());
+        view->RefreshAll();
+        QApplication::processEvents();
+    }
+    // Every category and every "Enable" item open: the most items the tree has to lay out.
+    void ExpandAll() const
+    {
+        for (int i = 0; i < CQuorvaneConfiguratorView::kCategoryCount; ++i) {
+            QTreeWidgetItem* category = view->CategoryItem(i);
+            category->setExpanded(true);
+            for (int j = 0; j < category->childCount(); ++j) category->child(j)->setExpanded(true);
+        }
+        QApplication::processEvents();
+    }
+    // The rebuild kept every item open (the expanded runs measure what they claim to).
+    bool AllExpanded() const
+    {
+        for (int i = 0; i < CQuorvaneConfiguratorView::kCategoryCount; ++i) {
+            const QTreeWidgetItem* category = view->CategoryItem(i);
+            if (!category->isExpanded() || category->childCount() == 0) return false;
+            if (i >= 3 && !category->child(0)->isExpanded()) return false;
+        }
+        return true;
+    }
+    ~Editor()
+    {
+        frame.reset();
+        doc.reset();
+    }
+
+    std::unique_ptr<CQuorvaneConfiguratorDoc> doc;
+    std::unique_ptr<CCMain_Frm> frame;
+    CQuorvaneConfiguratorView* view = nullptr;
+};
+
+using Clock = std::chrono::steady_clock;
+
+void Report(benchmark::State& state, double seconds)
+{
+    const double n = static_cast<double>(state.iterations());
+    if (n <= 0) return;
+    const double ms = seconds / n * 1e3;
+    state.counters["refresh_ms"] = ms;
+    state.counters["frame_ratio"] = ms / kFrameBudgetMs;
+}
+
+// RefreshAll alone: the seven panels and the rebuild of every summary line.
+void RefreshLargest(benchmark::State& state, bool expanded, bool paint)
+{
+    BenchDir dir;
+    if (dir.Path().empty()) {
+        state.SkipWithError("no temporary folder");
+        return;
+    }
+    Editor editor(dir.Path());
+    if (expanded) editor.ExpandAll();
+    double seconds = 0;
+    for (auto _ : state) {
+        const Clock::time_point t0 = Clock::now();
+        editor.view->RefreshAll();
+        // With paint: the layout and drawing the refresh causes, as the next frame would show it.
+        if (paint) QApplication::processEvents();
+        const double s = std::chrono::duration<double>(Clock::now() - t0).count();
+        seconds += s;
+        state.SetIterationTime(s);
+    }
+    if (expanded && !editor.AllExpanded()) state.SkipWithError("the rebuild closed items");
+    Report(state, seconds);
+}
+
+void BM_RefreshAllLargestCollapsed(benchmark::State& state) { RefreshLargest(state, false, false); }
+void BM_RefreshAllLargestExpanded(benchmark::State& state) { RefreshLargest(state, true, false); }
+void BM_RefreshAllLargestExpandedAndPainted(benchmark::State& state) { RefreshLargest(state, true, true); }
+BENCHMARK(BM_RefreshAllLargestCollapsed)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RefreshAllLargestExpanded)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RefreshAllLargestExpandedAndPainted)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // Headless, with Qt's runtime folder and the settings profile in a private folder, never the user's.
+    BenchDir privateDir;
+    if (privateDir.Path().empty()) return 2;
+    ::chmod(privateDir.Path().c_str(), 0700);
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    ::setenv("XDG_RUNTIME_DIR", privateDir.Path().c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", privateDir.Path().c_str(), 1);
+    ::setenv("LC_ALL", "C.UTF-8", 1);
+    int rc = 0;
+    {
+        QApplication app(argc, argv);
+        benchmark::Initialize(&argc, argv);
+        if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+        benchmark::RunSpecifiedBenchmarks();
+        benchmark::Shutdown();
+    }
+    return rc;
+}

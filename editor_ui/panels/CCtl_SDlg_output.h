@@ -1,0 +1,70 @@
+// The output panel below the horizontal drag bar: the memory-size line (ROM and RAM, with two hidden
+// re-build figures), the message log that the load and the output command write into, and the estimate.
+#pragma once
+
+#include <QFrame>
+#include <string>
+
+class CQuorvaneConfiguratorView;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QResizeEvent;
+
+class CCtl_SDlg_output : public QFrame {
+    Q_OBJECT
+public:
+    // Gap between the log and the right and bottom edges of the panel.
+    static constexpr int kLogMargin = 9;
+
+    explicit CCtl_SDlg_output(CQuorvaneConfiguratorView* view);
+    ~CCtl_SDlg_output() override;
+
+    bool Create(QWidget* parent);
+
+    // Appends one line (the CR LF is added) and scrolls the newest lines into view.
+    void AddMessage(std::string text);
+    // Empties the log.
+    void ClearMessage();
+    // Empties the four figure fields.
+    void ClearMemorySize();
+    // Estimates ROM and RAM of the current configuration and writes the four figures.
+    void CalcMemorySize();
+
+    // The log's text with CR LF line ends, as the log holds it.
+    std::string GetLogText() const;
+
+    // The controls, for the view's tests.
+    QLabel* MemorySizeLabel() const { return m_wndMemSizeLabel; }
+    QLabel* RebuildLabel() const { return m_wndRebuildLabel; }
+    QLineEdit* RomEdit() const { return m_editRom; }
+    QLineEdit* RamEdit() const { return m_editRam; }
+    QLineEdit* RebuildRomEdit() const { return m_editRebuildRom; }
+    QLineEdit* RebuildRamEdit() const { return m_editRebuildRam; }
+    QPlainTextEdit* LogEdit() const { return m_editLog; }
+
+    // Lines appended since the log was last cleared (calls, not line breaks).
+    int m_nLineCount = 0;
+
+protected:
+    bool OnInitDialog();
+    void OnCancel() {}
+    void OnSize(int cx, int cy);
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void CreateControls();
+    void OnCtlColor();
+
+    // Members in template order.
+    QLabel* m_wndRebuildLabel = nullptr;   // 1081, hidden
+    QLabel* m_wndMemSizeLabel = nullptr;   // 1078
+    QLineEdit* m_editRebuildRom = nullptr; // 1109, hidden
+    QLineEdit* m_editRebuildRam = nullptr; // 1080, hidden
+    QLineEdit* m_editRom = nullptr;        // 1107
+    QLineEdit* m_editRam = nullptr;        // 1077
+    QPlainTextEdit* m_editLog = nullptr;   // 901
+    CQuorvaneConfiguratorView* m_pView;
+};

@@ -1,0 +1,208 @@
+// The view's layout: the resize rule, dragging the two bars, the pointer shapes, and restoring and storing
+// the frame rectangle and the bar positions.
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTreeWidget>
+
+#include "doc.h"
+#include "panels/CCtl_SDlg_output.h"
+#include "view/CQuorvaneConfiguratorView.h"
+#include "view/view_layout.h"
+
+namespace qvui {
+
+bool IsUsableFrameRect(const QRect& rect, const QList<QRect>& screens)
+{
+    if (rect.width() < kMinFrameWidth || rect.height() < kMinFrameHeight) return false;
+    for (const QRect& screen : screens) {
+        const QRect seen = screen.intersected(rect);
+        if (seen.width() >= kMinVisibleFrame && seen.height() >= kMinVisibleFrame) return true;
+    }
+    return false;
+}
+
+QList<QRect> ScreenRects()
+{
+    QList<QRect> rects;
+    for (const QScreen* screen : QGuiApplication::screens()) rects << screen->geometry();
+    return rects;
+}
+
+}  // namespace qvui
+
+QRect CQuorvaneConfiguratorView::OuterRect() const
+{
+    return QRect(-kClientEdge, -kClientEdge, width() + 2 * kClientEdge, height() + 2 * kClientEdge);
+}
+
+void CQuorvaneConfiguratorView::MoveSettingPanels(int x, int y, int w, int h)
+{
+    for (int i = 0; i < kCategoryCount; ++i) {
+        if (QWidget* panel = SettingPanel(i)) panel->setGeometry(x, y, w, h);
+    }
+}
+
+void CQuorvaneConfiguratorView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    OnSize(width(), height());
+}
+
+void CQuorvaneConfiguratorView::OnSize(int cx, int cy)
+{
+    if (m_btnVBar == nullptr) return;
+    const int barX = m_btnVBar->x();
+    const int barY = m_btnHBar->y();
+    const int w = cx - barX - 6;
+    m_btnVBar->setGeometry(barX, 0, kBarThickness, cy);
+    m_btnHBar->setGeometry(barX + 6, barY, w, kBarThickness);
+    m_wndTree->setGeometry(0, 0, barX - 1, cy);
+    m_wndHeader->setGeometry(barX + 7, 0, w, 44);
+    m_wndPicture->setGeometry(barX + 16, 10, 70, 25);
+    m_wndTitle->setGeometry(barX + 96, 15, w - 95, 25);
+    MoveSettingPanels(barX + 7, 43, w, barY - 44);
+    if (m_pOutput != nullptr) m_pOutput->setGeometry(barX + 7, barY + 5, w, cy - barY - 5);
+}
+
+void CQuorvaneConfiguratorView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) OnLButtonDown(event->position().toPoint());
+    event->accept();
+}
+
+void CQuorvaneConfiguratorView::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint point = event->position().toPoint();
+    OnMouseMove(point);
+    OnSetCursor(point);
+    event->accept();
+}
+
+void CQuorvaneConfiguratorView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) OnLButtonUp();
+    event->accept();
+}
+
+void CQuorvaneConfiguratorView::OnLButtonDown(const QPoint& point)
+{
+    // Edges count as inside on all four sides; a press in the vertical bar's column never starts a
+    // horizontal drag.
+    const QRect v = m_btnVBar->geometry();
+    if (point.x() >= v.x() && point.x() <= v.x() + v.width()) {
+        if (point.y() >= v.y() && point.y() <= v.y() + v.height()) m_nDragVBar = 1;
+    } else {
+        const QRect h = m_btnHBar->geometry();
+        if (point.x() >= h.x() && point.x() <= h.x() + h.width() && point.y() >= h.y() &&
+            point.y() <= h.y() + h.height()) {
+            m_nDragHBar = 1;
+        }
+    }
+    // The mouse stays with the view until the button is released (Qt's implicit grab after a press).
+}
+
+void CQuorvaneConfiguratorView::OnMouseMove(const QPoint& point)
+{
+    const QRect outer = OuterRect();
+    const int vw = outer.width();
+    const int vh = outer.height();
+    if (m_nDragVBar != 0) {
+        const int x = point.x() <= kMinBarX ? kMinBarX : std::min(point.x(), vw - kMinBarX);
+        // The horizontal bar's top measured from the top of the outer rectangle, less 2.
+        const int yb = (m_btnHBar->y() - outer.y()) - 2;
+        m_btnVBar->setGeometry(x, 0, kBarThickness, vh);
+        m_btnHBar->setGeometry(x + 7, yb, vw - x - 7, kBarThickness);
+        m_wndTree->setGeometry(0, 0, x - 1, vh - 4);
+        m_wndHeader->setGeometry(x + 7, 0, vw - x - 6, 44);
+        m_wndPicture->setGeometry(x + 16, 10, 70, 25);
+        m_wndTitle->setGeometry(x + 96, 15, vw - x - 101, 25);
+        MoveSettingPanels(x + 7, 43, vw - x - 7, yb - 45);
+        if (m_pOutput != nullptr) m_pOutput->setGeometry(x + 7, yb + 4, vw - x - 7, vh - yb - 8);
+    } else if (m_nDragHBar != 0) {
+        const int y = point.y() <= kMinBarY ? kMinBarY : std::min(point.y(), vh - kMinBarY);
+        const int left = m_btnVBar->x() + m_btnVBar->width() + 2;
+        const int wb = m_btnHBar->width();
+        m_btnHBar->setGeometry(left, y, wb, kBarThickness);
+        m_wndHeader->setGeometry(left, 0, wb, 44);
+        m_wndPicture->setGeometry(left + 9, 10, 70, 25);
+        m_wndTitle->setGeometry(left + 89, 15, vw - left - 94, 25);
+        MoveSettingPanels(left, 43, wb, y - 45);
+        if (m_pOutput != nullptr) m_pOutput->setGeometry(left, y + 4, wb, vh - y - 8);
+    } else {
+        return;
+    }
+    m_wndPicture->update();
+    m_wndTitle->update();
+}
+
+void CQuorvaneConfiguratorView::OnLButtonUp()
+{
+    m_nDragVBar = 0;
+    m_nDragHBar = 0;
+}
+
+Qt::CursorShape CQuorvaneConfiguratorView::CursorShapeAt(const QPoint& point) const
+{
+    // Left and top edges inside, right and bottom edges outside.
+    if (m_btnVBar->geometry().contains(point)) return m_hCursorWE;
+    if (!m_btnHBar->geometry().contains(point)) return m_hCursorArrow;
+    return m_hCursorNS;
+}
+
+void CQuorvaneConfiguratorView::OnSetCursor(const QPoint& point)
+{
+    const Qt::CursorShape shape = CursorShapeAt(point);
+    if (cursor().shape() != shape) setCursor(shape);
+}
+
+void CQuorvaneConfiguratorView::RestoreLayout()
+{
+    int x = 0, y = 0, w = 0, h = 0, barX = 0, barY = 0;
+    m_pDocument->GetConfInfo().m_win.GetWinSize(x, y, w, h, barX, barY);
+    const CCData_winsize_info defaults;
+    // A rectangle from another machine or a damaged file must not leave the window unreachable or unusable.
+    if (!qvui::IsUsableFrameRect(QRect(x, y, w, h), qvui::ScreenRects())) {
+        defaults.GetWinSize(x, y, w, h, barX, barY);
+    }
+    // Bars outside the range a drag could give them would hide the tree or the panels for good.
+    if (barX < kMinBarX || barX > w - kMinBarX) barX = defaults.m_nBarX;
+    if (barY < kMinBarY || barY > h - kMinBarY) barY = defaults.m_nBarY;
+
+    QWidget* frame = window();
+    if (frame != this) {
+        frame->move(x, y);
+        frame->resize(w, h);
+        frame->show();
+        frame->raise();
+        // The saved size is the outer one; window decorations are known only once the frame is shown.
+        const QSize decoration = frame->frameGeometry().size() - frame->size();
+        if (decoration.width() > 0 || decoration.height() > 0) {
+            frame->resize(w - decoration.width(), h - decoration.height());
+        }
+    }
+
+    const QRect vbar = m_btnVBar->geometry();
+    m_btnVBar->setGeometry(barX, vbar.y(), kBarThickness, vbar.y() + vbar.height());
+    const QRect tree = m_wndTree->geometry();
+    m_wndTree->setGeometry(tree.x(), tree.y(), barX - 1, tree.height());
+    // Widths from the saved frame width; the resize rule replaces them right after.
+    const int stripWidth = w - vbar.width();
+    m_wndHeader->setGeometry(barX + 7, 0, stripWidth, 44);
+    m_wndPicture->setGeometry(barX + 16, 10, 70, 25);
+    m_wndTitle->setGeometry(barX + 96, 15, w - 95 - vbar.width(), 25);
+    m_btnHBar->setGeometry(vbar.x() + 1, barY, stripWidth, kBarThickness);
+}
+
+void CQuorvaneConfiguratorView::OnDestroy()
+{
+    QWidget* frame = window();
+    if (frame == this || m_pDocument == nullptr) return;
+    // A minimised or maximised frame keeps the layout read at start-up.
+    if (frame->isMinimized() || frame->isMaximized()) return;
+    const QRect r = frame->frameGeometry();
+    m_pDocument->GetConfInfo().m_win.SetWinSize(r.x(), r.y(), r.width(), r.height(), m_btnVBar->x(),
+                                                m_btnHBar->y());
+}
