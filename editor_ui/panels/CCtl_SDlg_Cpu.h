@@ -1,11 +1,14 @@
-// The CPU and kernel-mask panel: a setting panel of the form view; its controls come with its own work.
+// The CPU panel: CPU type, mode and kernel mask level in three drop-down lists, with the per-CPU rules and
+// the default stack size of every task the user has not set.
 #pragma once
 
 #include <QFrame>
 #include <QString>
 
 class CQuorvaneConfiguratorView;
+class QComboBox;
 class QKeyEvent;
+class QLabel;
 
 class CCtl_SDlg_Cpu : public QFrame {
     Q_OBJECT
@@ -17,8 +20,21 @@ public:
     bool Create(QWidget* parent);
     // Shows the current configuration.
     void RefreshPanel();
-    // Shown text of the CPU (1105), mode (1106) or kernel-mask-level (1107) combo box; "" for other ids.
+    void SetModeList(int type);
+    void SetMaskLevelList(int type, int mode);
+    void SelectMaskLevel(int level);
+
+    // Shown text of the CPU (1105), mode (1106) or kernel-mask-level (1107) list; "" for other ids.
     QString ComboText(int controlId) const;
+    // The three lists (for tests).
+    QComboBox* CpuList() const { return m_cmbCpu; }
+    QComboBox* ModeList() const { return m_cmbMode; }
+    QComboBox* LevelList() const { return m_cmbLevel; }
+
+public slots:
+    void OnSelchangeCpu();
+    void OnSelchangeMode();
+    void OnSelchangeMaskLevel();
 
 protected:
     bool OnInitDialog();
@@ -28,4 +44,12 @@ protected:
 
 private:
     CQuorvaneConfiguratorView* m_pView;
+
+    // Controls in the order of the panel's template.
+    QLabel* m_lblMode = nullptr;
+    QLabel* m_lblLevel = nullptr;
+    QLabel* m_lblCpu = nullptr;
+    QComboBox* m_cmbMode = nullptr;
+    QComboBox* m_cmbLevel = nullptr;
+    QComboBox* m_cmbCpu = nullptr;
 };

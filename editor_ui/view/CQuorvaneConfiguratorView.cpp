@@ -3,6 +3,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -250,10 +251,29 @@ void CQuorvaneConfiguratorView::OnOutputConfFiles() {}
 
 void CQuorvaneConfiguratorView::OnRecentConfig(unsigned id)
 {
-    if (m_pDocument == nullptr || id < qvcmd::kRecentFirst || id > qvcmd::kRecentLast) return;
+    if (m_pDocument == nullptr || m_pProj == nullptr || id < qvcmd::kRecentFirst || id > qvcmd::kRecentLast) return;
     const int i = static_cast<int>(id) - qvcmd::kRecentFirst;
-    const std::string folder = m_pDocument->GetConfInfo().m_ini.GetRecentDir(i);
+    const CCData_conf_ini& recent = m_pDocument->GetConfInfo().m_ini;
+    const std::string folder = recent.GetRecentDir(i);
     // The placeholder entry of an empty list.
     if (folder == "<NONE>") return;
-    // Loading the entry is the configuration-files panel's work and comes with it.
+    const std::string title = GetTitleText();
+    if (!m_pProj->ConfirmCancelEdit()) return;
+    // A refused switch (an invalid system time being shown) does not stop the load.
+    SwitchPanel(title, CategoryText(0));
+    const struct {
+        int editId;
+        std::string path;
+    } fields[] = {{901, folder},
+                  {903, recent.GetRecentInConfig(i)},
+                  {909, recent.GetRecentOutConfig(i)},
+                  {905, recent.GetRecentInDef(i)},
+                  {911, recent.GetRecentOutDef(i)},
+                  {907, recent.GetRecentInKinit(i)},
+                  {913, recent.GetRecentOutKinit(i)}};
+    for (const auto& field : fields) m_pProj->PathEdit(field.editId)->setText(qvui::ToQ(field.path));
+    for (int editId : {901, 903, 905, 907, 909, 911, 913}) {
+        m_pProj->PathEdit(editId)->setCursorPosition(CCtl_SDlg_Proj::kPathLimit);
+    }
+    m_pProj->InputConfigFiles();
 }

@@ -61,7 +61,9 @@ TEST_F(TreeTest, SummaryLinesShowTheConfiguration)
     ASSERT_EQ(ChildTexts(Category(kConfFiles)), QStringList({"Input COFIG-FILES", "Output COFIG-FILES"}));
     EXPECT_EQ(ChildTexts(Category(kConfFiles)->child(0)).size(), 3);
     EXPECT_EQ(ChildTexts(Category(kConfFiles)->child(1)).size(), 3);
-    EXPECT_EQ(ChildTexts(Category(kCpu)), QStringList({"CPU :", "Mode :", "Kernel Mask Level :"}));
+    EXPECT_EQ(ChildTexts(Category(kCpu)), QStringList({"CPU :H8/300H(Normal mode)",
+                                                       "Mode :CCR.UI=User bit(Interrupt Level=2)",
+                                                       "Kernel Mask Level :Level1"}));
 
     EXPECT_EQ(ChildTexts(Category(kTask)),
               QStringList({"1 - Priority Task - Priority=1 - tsk01 - Ready - Stack Size=128",
