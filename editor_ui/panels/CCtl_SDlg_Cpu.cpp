@@ -3,7 +3,6 @@
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QKeyEvent>
 #include <QLabel>
 
 #include "cpu_panel_lists.h"
@@ -36,14 +35,12 @@ void SelectItem(QComboBox* combo, int index)
 
 }  // namespace
 
-CCtl_SDlg_Cpu::CCtl_SDlg_Cpu(CQuorvaneConfiguratorView* view) : m_pView(view) {}
+CCtl_SDlg_Cpu::CCtl_SDlg_Cpu(CQuorvaneConfiguratorView* view) : CSettingPanel(view) {}
 
 CCtl_SDlg_Cpu::~CCtl_SDlg_Cpu() = default;
 
-bool CCtl_SDlg_Cpu::Create(QWidget* parent)
+void CCtl_SDlg_Cpu::CreateControls()
 {
-    setParent(parent);
-    qvui::SetPanelFrame(this);
     m_lblMode = new QLabel(this);
     m_lblLevel = new QLabel(this);
     m_lblCpu = new QLabel(this);
@@ -67,7 +64,6 @@ bool CCtl_SDlg_Cpu::Create(QWidget* parent)
     connect(m_cmbCpu, &QComboBox::activated, this, &CCtl_SDlg_Cpu::OnSelchangeCpu);
     connect(m_cmbMode, &QComboBox::activated, this, &CCtl_SDlg_Cpu::OnSelchangeMode);
     connect(m_cmbLevel, &QComboBox::activated, this, &CCtl_SDlg_Cpu::OnSelchangeMaskLevel);
-    return OnInitDialog();
 }
 
 bool CCtl_SDlg_Cpu::OnInitDialog()
@@ -158,15 +154,4 @@ void CCtl_SDlg_Cpu::OnSelchangeMaskLevel()
     CCData_conf_info_cpu& cpu = m_pView->GetDocument()->GetConfInfo().m_cpu;
     cpu.m_nMaskLevel = cpupanel::LevelFromItemIndex(cpu.m_nCpuType, m_cmbLevel->currentIndex());
     m_pView->RefreshAll();
-}
-
-void CCtl_SDlg_Cpu::keyPressEvent(QKeyEvent* event)
-{
-    // Enter does nothing and Esc reaches OnCancel, which does nothing either.
-    if (qvui::IsPanelDialogKey(event)) {
-        if (event->key() == Qt::Key_Escape) OnCancel();
-        event->accept();
-        return;
-    }
-    QFrame::keyPressEvent(event);
 }

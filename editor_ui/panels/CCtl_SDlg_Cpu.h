@@ -2,22 +2,19 @@
 // the default stack size of every task the user has not set.
 #pragma once
 
-#include <QFrame>
+#include "panels/setting_panel.h"
 #include <QString>
 
 class CQuorvaneConfiguratorView;
 class QComboBox;
-class QKeyEvent;
 class QLabel;
 
-class CCtl_SDlg_Cpu : public QFrame {
+class CCtl_SDlg_Cpu : public CSettingPanel {
     Q_OBJECT
 public:
     explicit CCtl_SDlg_Cpu(CQuorvaneConfiguratorView* view);
     ~CCtl_SDlg_Cpu() override;
 
-    // Creates the panel as a child of `parent` and initialises it.
-    bool Create(QWidget* parent);
     // Shows the current configuration.
     void RefreshPanel();
     void SetModeList(int type);
@@ -37,13 +34,10 @@ public slots:
     void OnSelchangeMaskLevel();
 
 protected:
-    bool OnInitDialog();
-    // Esc: a panel never closes itself.
-    void OnCancel() {}
-    void keyPressEvent(QKeyEvent* event) override;
+    void CreateControls() override;
+    bool OnInitDialog() override;
 
 private:
-    CQuorvaneConfiguratorView* m_pView;
 
     // Controls in the order of the panel's template.
     QLabel* m_lblMode = nullptr;

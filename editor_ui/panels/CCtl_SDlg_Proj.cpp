@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -68,15 +67,12 @@ std::string Label(int id) { return qvui::FromQ(LoadStr(id)); }
 
 }  // namespace
 
-CCtl_SDlg_Proj::CCtl_SDlg_Proj(CQuorvaneConfiguratorView* view) : m_pView(view) {}
+CCtl_SDlg_Proj::CCtl_SDlg_Proj(CQuorvaneConfiguratorView* view) : CSettingPanel(view) {}
 
 CCtl_SDlg_Proj::~CCtl_SDlg_Proj() = default;
 
-bool CCtl_SDlg_Proj::Create(QWidget* parent)
+void CCtl_SDlg_Proj::CreateControls()
 {
-    setParent(parent);
-    qvui::SetPanelFrame(this);
-
     m_btnClear = new QPushButton(this);
     m_btnReload = new QPushButton(this);
     m_grpOutput = new QGroupBox(this);
@@ -155,7 +151,6 @@ bool CCtl_SDlg_Proj::Create(QWidget* parent)
     connect(m_btnOutKinit, &QPushButton::clicked, this, &CCtl_SDlg_Proj::OnClickedOutKinit);
     connect(m_btnReload, &QPushButton::clicked, this, &CCtl_SDlg_Proj::OnClickedReload);
     connect(m_btnClear, &QPushButton::clicked, this, &CCtl_SDlg_Proj::OnClickedClear);
-    return OnInitDialog();
 }
 
 bool CCtl_SDlg_Proj::OnInitDialog()
@@ -394,15 +389,4 @@ void CCtl_SDlg_Proj::OnCtlColor()
         if (m_nPathErr & mark.bit) palette.setColor(QPalette::Text, m_pView->m_crRed);
         mark.edit->setPalette(palette);
     }
-}
-
-void CCtl_SDlg_Proj::keyPressEvent(QKeyEvent* event)
-{
-    // Enter does nothing and Esc reaches OnCancel, which does nothing either.
-    if (qvui::IsPanelDialogKey(event)) {
-        if (event->key() == Qt::Key_Escape) OnCancel();
-        event->accept();
-        return;
-    }
-    QFrame::keyPressEvent(event);
 }

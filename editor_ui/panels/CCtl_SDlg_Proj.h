@@ -2,19 +2,18 @@
 // enable mask they decide, and the load of a configuration set (folder choice, "Reload", recent entry).
 #pragma once
 
-#include <QFrame>
+#include "panels/setting_panel.h"
 #include <QString>
 #include <cstdint>
 #include <string>
 
 class CQuorvaneConfiguratorView;
 class QGroupBox;
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class CCtl_SDlg_Proj : public QFrame {
+class CCtl_SDlg_Proj : public CSettingPanel {
     Q_OBJECT
 public:
     // Typing stops at this many characters in each path edit.
@@ -23,8 +22,6 @@ public:
     explicit CCtl_SDlg_Proj(CQuorvaneConfiguratorView* view);
     ~CCtl_SDlg_Proj() override;
 
-    // Creates the panel as a child of `parent` and initialises it.
-    bool Create(QWidget* parent);
 
     // True when the loaded configuration may be abandoned; asks message 5112 when one is loaded.
     bool ConfirmCancelEdit();
@@ -66,10 +63,8 @@ public slots:
     void OnClickedClear();
 
 protected:
-    bool OnInitDialog();
-    // Esc: a panel never closes itself.
-    void OnCancel() {}
-    void keyPressEvent(QKeyEvent* event) override;
+    void CreateControls() override;
+    bool OnInitDialog() override;
 
 private:
     void OnClickedFile(int row);
@@ -77,7 +72,6 @@ private:
     void OnCtlColor();
     void SetPathText(QLineEdit* edit, const std::string& path);
 
-    CQuorvaneConfiguratorView* m_pView;
 
     // Controls in the order of the panel's template.
     QPushButton* m_btnClear = nullptr;

@@ -2,7 +2,6 @@
 // appending and clearing, the log stretching with the panel, the estimate written into the fields.
 #include "panels/CCtl_SDlg_output.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -44,21 +43,13 @@ QString ToLogWidget(const std::string& text)
 
 }  // namespace
 
-CCtl_SDlg_output::CCtl_SDlg_output(CQuorvaneConfiguratorView* view) : m_pView(view) {}
+CCtl_SDlg_output::CCtl_SDlg_output(CQuorvaneConfiguratorView* view) : CSettingPanel(view) {}
 
 CCtl_SDlg_output::~CCtl_SDlg_output() = default;
 
-bool CCtl_SDlg_output::Create(QWidget* parent)
-{
-    setParent(parent);
-    setObjectName(QStringLiteral("panel1801"));
-    qvui::SetPanelFrame(this);
-    CreateControls();
-    return OnInitDialog();
-}
-
 void CCtl_SDlg_output::CreateControls()
 {
+    setObjectName(QStringLiteral("panel1801"));
     m_wndRebuildLabel = MakeLabel(this, QString(), "label1081");
     m_wndMemSizeLabel = MakeLabel(this, QString(), "label1078");
     m_editRebuildRom = MakeFigure(this, "edit1109");
@@ -153,17 +144,6 @@ void CCtl_SDlg_output::OnSize(int cx, int cy)
     const QPoint topLeft = m_editLog->pos();
     m_editLog->setGeometry(topLeft.x(), topLeft.y(), std::max(0, cx - topLeft.x() - kLogMargin),
                            std::max(0, cy - topLeft.y() - kLogMargin));
-}
-
-void CCtl_SDlg_output::keyPressEvent(QKeyEvent* event)
-{
-    // Enter in a figure does nothing, and Esc never closes or hides the panel.
-    if (qvui::IsPanelDialogKey(event)) {
-        if (event->key() == Qt::Key_Escape) OnCancel();
-        event->accept();
-        return;
-    }
-    QFrame::keyPressEvent(event);
 }
 
 std::string CCtl_SDlg_output::GetLogText() const

@@ -2,17 +2,16 @@
 // re-build figures), the message log that the load and the output command write into, and the estimate.
 #pragma once
 
-#include <QFrame>
+#include "panels/setting_panel.h"
 #include <string>
 
 class CQuorvaneConfiguratorView;
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QResizeEvent;
 
-class CCtl_SDlg_output : public QFrame {
+class CCtl_SDlg_output : public CSettingPanel {
     Q_OBJECT
 public:
     // Gap between the log and the right and bottom edges of the panel.
@@ -21,7 +20,6 @@ public:
     explicit CCtl_SDlg_output(CQuorvaneConfiguratorView* view);
     ~CCtl_SDlg_output() override;
 
-    bool Create(QWidget* parent);
 
     // Appends one line (the CR LF is added) and scrolls the newest lines into view.
     void AddMessage(std::string text);
@@ -48,14 +46,12 @@ public:
     int m_nLineCount = 0;
 
 protected:
-    bool OnInitDialog();
-    void OnCancel() {}
+    void CreateControls() override;
+    bool OnInitDialog() override;
     void OnSize(int cx, int cy);
-    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void CreateControls();
     void OnCtlColor();
 
     // Members in template order.
@@ -66,5 +62,4 @@ private:
     QLineEdit* m_editRom = nullptr;        // 1107
     QLineEdit* m_editRam = nullptr;        // 1077
     QPlainTextEdit* m_editLog = nullptr;   // 901
-    CQuorvaneConfiguratorView* m_pView;
 };

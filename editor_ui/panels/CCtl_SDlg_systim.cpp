@@ -2,7 +2,6 @@
 #include "panels/CCtl_SDlg_systim.h"
 
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 
 #include "doc.h"
@@ -24,14 +23,12 @@ bool IsPlainDecimal(const std::string& trimmed, int& value)
 
 }  // namespace
 
-CCtl_SDlg_systim::CCtl_SDlg_systim(CQuorvaneConfiguratorView* view) : m_pView(view) {}
+CCtl_SDlg_systim::CCtl_SDlg_systim(CQuorvaneConfiguratorView* view) : CSettingPanel(view) {}
 
 CCtl_SDlg_systim::~CCtl_SDlg_systim() = default;
 
-bool CCtl_SDlg_systim::Create(QWidget* parent)
+void CCtl_SDlg_systim::CreateControls()
 {
-    setParent(parent);
-    qvui::SetPanelFrame(this);
     m_editCyclicTime = new QLineEdit(this);
     m_editCyclicTime->setAlignment(Qt::AlignRight);
     auto* layout = new QHBoxLayout(this);
@@ -39,7 +36,6 @@ bool CCtl_SDlg_systim::Create(QWidget* parent)
     layout->addStretch(1);
     layout->setAlignment(Qt::AlignTop);
     connect(m_editCyclicTime, &QLineEdit::textChanged, this, [this] { m_bInvalid = 0; });
-    return OnInitDialog();
 }
 
 bool CCtl_SDlg_systim::OnInitDialog()
@@ -74,14 +70,4 @@ int CCtl_SDlg_systim::CheckCyclicTime()
         m_pView->GetDocument()->GetConfInfo().m_tim.m_nCyclicTime = value;
     }
     return 1;
-}
-
-void CCtl_SDlg_systim::keyPressEvent(QKeyEvent* event)
-{
-    if (qvui::IsPanelDialogKey(event)) {
-        if (event->key() == Qt::Key_Escape) OnCancel();
-        event->accept();
-        return;
-    }
-    QFrame::keyPressEvent(event);
 }

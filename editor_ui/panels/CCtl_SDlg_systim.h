@@ -2,19 +2,17 @@
 // view leaves the panel; the rest of its controls come with its own work.
 #pragma once
 
-#include <QFrame>
+#include "panels/setting_panel.h"
 
 class CQuorvaneConfiguratorView;
-class QKeyEvent;
 class QLineEdit;
 
-class CCtl_SDlg_systim : public QFrame {
+class CCtl_SDlg_systim : public CSettingPanel {
     Q_OBJECT
 public:
     explicit CCtl_SDlg_systim(CQuorvaneConfiguratorView* view);
     ~CCtl_SDlg_systim() override;
 
-    bool Create(QWidget* parent);
     void RefreshPanel();
     // Nonzero when the cyclic-time entry holds a plain decimal number (then stored); otherwise shows the
     // message, focuses the entry and returns 0.
@@ -23,11 +21,9 @@ public:
     int m_bInvalid = 0;
 
 protected:
-    bool OnInitDialog();
-    void OnCancel() {}
-    void keyPressEvent(QKeyEvent* event) override;
+    void CreateControls() override;
+    bool OnInitDialog() override;
 
 private:
-    CQuorvaneConfiguratorView* m_pView;
     QLineEdit* m_editCyclicTime = nullptr;
 };
