@@ -143,6 +143,16 @@ int Atoi(const std::string& s)
     return Saturate(magnitude, negative);
 }
 
+bool IsPlainDecimal(const std::string& text, int& value)
+{
+    const std::string trimmed = Trim(text);
+    if (trimmed.empty()) return false;
+    const int n = Atoi(trimmed);
+    if (Format("%d", {n}) != trimmed) return false;
+    value = n;
+    return true;
+}
+
 int ScanHex(const std::string& s, int& value)
 {
     std::size_t i = 0;

@@ -42,6 +42,10 @@ std::string Trim(const std::string& s);
 // C's atoi rules (leading white space, optional sign, digits up to the first other character, 0 without
 // digits), but a value outside the int range saturates instead of wrapping.
 int Atoi(const std::string& s);
+// A typed number the editor accepts: the text, trimmed of white space at both ends, is not empty and is
+// exactly the "%d" text of its Atoi value (so 0 and negatives pass; "+5", "007", "5x" and out-of-range
+// numbers fail). value receives the number when it passes.
+bool IsPlainDecimal(const std::string& text, int& value);
 // sscanf(s, "%x", &value) rules with the same saturation; returns 1 when a number was read, else 0 and
 // value is left unchanged.
 int ScanHex(const std::string& s, int& value);

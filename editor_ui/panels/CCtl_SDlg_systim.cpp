@@ -11,18 +11,6 @@
 #include "ui_text.h"
 #include "view/CQuorvaneConfiguratorView.h"
 
-namespace {
-
-// A plain decimal number: not empty and written exactly as "%d" writes its value.
-bool IsPlainDecimal(const std::string& trimmed, int& value)
-{
-    if (trimmed.empty()) return false;
-    value = mbtext::Atoi(trimmed);
-    return mbtext::Format("%d", {value}) == trimmed;
-}
-
-}  // namespace
-
 CCtl_SDlg_systim::CCtl_SDlg_systim(CQuorvaneConfiguratorView* view) : CSettingPanel(view) {}
 
 CCtl_SDlg_systim::~CCtl_SDlg_systim() = default;
@@ -60,7 +48,7 @@ int CCtl_SDlg_systim::CheckCyclicTime()
         return 0;
     }
     int value = 0;
-    if (!IsPlainDecimal(trimmed, value)) {
+    if (!mbtext::IsPlainDecimal(trimmed, value)) {
         m_bInvalid = 1;
         qvui::MessageBox(LoadStr(4014), qvui::MB_OK);
         m_editCyclicTime->setFocus(Qt::OtherFocusReason);

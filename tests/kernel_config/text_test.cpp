@@ -72,6 +72,24 @@ TEST(TextNumbers, AtoiFollowsCAndSaturates)
     EXPECT_EQ(mbtext::Atoi("4294967423"), INT_MAX);
 }
 
+TEST(TextNumbers, PlainDecimalIsExactlyTheTextOfItsValue)
+{
+    int v = 99;
+    EXPECT_TRUE(mbtext::IsPlainDecimal(" 250 \t", v));
+    EXPECT_EQ(v, 250);
+    EXPECT_TRUE(mbtext::IsPlainDecimal("0", v));
+    EXPECT_EQ(v, 0);
+    EXPECT_TRUE(mbtext::IsPlainDecimal("-3", v));
+    EXPECT_EQ(v, -3);
+    v = 99;
+    for (const char* bad : {"", "  ", "+5", "007", "5x", "1 2", "0x10", "-0", "2147483648", "99999999999"}) {
+        EXPECT_FALSE(mbtext::IsPlainDecimal(bad, v)) << bad;
+    }
+    EXPECT_EQ(v, 99);
+    EXPECT_TRUE(mbtext::IsPlainDecimal("2147483647", v));
+    EXPECT_TRUE(mbtext::IsPlainDecimal("-2147483648", v));
+}
+
 TEST(TextNumbers, ScanHexFollowsSscanfAndSaturates)
 {
     int v = -1;
