@@ -1,0 +1,207 @@
+// Tests of the task panel's row texts and count rules and of the task edit dialog's checks, against the
+// shipped English texts.
+#include "task_entries.h"
+
+#include <gtest/gtest.h>
+
+#include "english_labels.h"
+
+namespace {
+
+using taskpanel::CheckTaskInput;
+using taskpanel::TaskCheck;
+
+// The message id of the first failed check, 0 when all pass (alignment 4, minimum 44 as on the H8SX).
+int FirstFailure(const std::string& func, const std::string& stack, int align = 4, int minimum = 44)
+{
+    return CheckTaskInput(func, stack, 0, minimum, align).messageId;
+}
+
+TEST(TaskRows, FiveTasksTwoOfThemPriorityTasks)
+{
+    const LabelLookup label = testlabels::Labels();
+    std::vector<std::string> types;
+    std::vector<std::string> priorities;
+    for (int id = 1; id <= 5; ++id) {
+        const std::vector<std::string> row = taskpanel::RowTexts(id, 2, 0, 128, "f", label);
+        ASSERT_EQ(row.size(), 5u);
+        types.push_back(row[0]);
+        priorities.push_back(row[1]);
+    }
+    EXPECT_EQ(types, (std::vector<std::string>{"Priority Task", "Priority Task", "Rotation Task", "Rotation Task",
+                                               "Rotation Task"}));
+    EXPECT_EQ(priorities, (std::vector<std::string>{"1", "2", "3", "3", "3"}));
+}
+
+TEST(TaskRows, NoPriorityTasksShareOnePriority)
+{
+    const LabelLookup label = testlabels::Labels();
+    EXPECT_EQ(taskpanel::RowTexts(1, 0, 0, 0, "", label)[0], "Rotation Task");
+    EXPECT_EQ(taskpanel::RowTexts(1, 0, 0, 0, "", label)[1], "1");
+    EXPECT_EQ(taskpanel::RowTexts(127, 127, 0, 0, "", label)[1], "127");
+}
+
+TEST(TaskRows, FunctionStateAndStackColumns)
+{
+    const LabelLookup label = testlabels::Labels();
+    // A name with conversions is shown as it stands.
+    EXPECT_EQ(taskpanel::RowTexts(3, 1, 1, 256, "task%s%n", label),
+              (std::vector<std::string>{"Rotation Task", "2", "task%s%n", "Waiting(SLP)", "256"}));
+    EXPECT_EQ(taskpanel::RowTexts(3, 1, 0, -4, "t", label)[3], "Ready");
+    EXPECT_EQ(taskpanel::RowTexts(3, 1, 0, -4, "t", label)[4], "-4");
+    // Only bit 0 of the state counts.
+    EXPECT_EQ(taskpanel::StateText(3, label), "Waiting(SLP)");
+    EXPECT_EQ(taskpanel::StateText(2, label), "Ready");
+}
+
+TEST(TaskRows, ColumnHeadersAndWidths)
+{
+    const LabelLookup label = testlabels::Labels();
+    std::vector<std::string> headers;
+    std::vector<int> widths;
+    for (const taskpanel::Column& c : taskpanel::Columns()) {
+        headers.push_back(label(c.headerId));
+        widths.push_back(c.width);
+    }
+    EXPECT_EQ(headers, (std::vector<std::string>{"Type", "Priority", "Task Function", "Init Stat", "Stack Size"}));
+    EXPECT_EQ(widths, (std::vector<int>{85, 55, 115, 115, 85}));
+}
+
+TEST(TaskCounts, PriorityCountFollowsALowerTaskCount)
+{
+    EXPECT_EQ(taskpanel::ClampedPriTaskCount(5, 2), 2);
+    EXPECT_EQ(taskpanel::ClampedPriTaskCount(5, 5), 5);
+    EXPECT_EQ(taskpanel::ClampedPriTaskCount(3, 5), 3);
+    EXPECT_EQ(taskpanel::ClampedPriTaskCount(1, 0), 0);
+    EXPECT_EQ(taskpanel::NumberItems(0, 3), (std::vector<std::string>{"0", "1", "2", "3"}));
+    const std::vector<std::string> all = taskpanel::NumberItems(1, 127);
+    ASSERT_EQ(all.size(), 127u);
+    EXPECT_EQ(all.front(), "1");
+    EXPECT_EQ(all.back(), "127");
+    EXPECT_TRUE(taskpanel::NumberItems(1, 0).empty());
+}
+
+TEST(TaskReadyOnlyCpu, SleepingTasksUpToTheCountBecomeReadyAndUnset)
+{
+    CCData_conf_info conf;
+    conf.m_tsk.m_nTskNum = 3;
+    for (int i = 0; i < 5; ++i) {
+        conf.m_tsk.m_nTskState[i] = 1;
+        conf.m_tsk.m_nTskSet[i] = 1;
+    }
+    conf.m_tsk.m_nTskState[1] = 0;
+    conf.m_cpu.SetCpuType(1);
+    taskpanel::ClearSleepOnReadyOnlyCpu(conf);
+    EXPECT_EQ(conf.m_tsk.m_nTskState[0], 1);
+    EXPECT_EQ(conf.m_tsk.m_nTskSet[0], 1);
+
+    conf.m_cpu.SetCpuType(0);
+    taskpanel::ClearSleepOnReadyOnlyCpu(conf);
+    EXPECT_EQ(conf.m_tsk.m_nTskState[0], 0);
+    EXPECT_EQ(conf.m_tsk.m_nTskSet[0], 0);
+    // A ready task keeps its flag.
+    EXPECT_EQ(conf.m_tsk.m_nTskSet[1], 1);
+    EXPECT_EQ(conf.m_tsk.m_nTskState[2], 0);
+    EXPECT_EQ(conf.m_tsk.m_nTskSet[2], 0);
+    // Tasks above the count keep theirs.
+    EXPECT_EQ(conf.m_tsk.m_nTskState[3], 1);
+    EXPECT_EQ(conf.m_tsk.m_nTskSet[4], 1);
+}
+
+TEST(TaskReadyOnlyCpu, AllSlotsWithTheLargestCount)
+{
+    CCData_conf_info conf;
+    conf.m_cpu.SetCpuType(0);
+    conf.m_tsk.m_nTskNum = kMaxObjects;
+    conf.m_tsk.m_nTskState.fill(1);
+    taskpanel::ClearSleepOnReadyOnlyCpu(conf);
+    EXPECT_EQ(conf.m_tsk.m_nTskState[kMaxObjects - 1], 0);
+}
+
+TEST(TaskDialogState, ReadyOnlyCpuShowsReadyAndLocksTheChoice)
+{
+    EXPECT_EQ(taskpanel::StateItemIndex(0, 1), 0);
+    EXPECT_FALSE(taskpanel::IsStateChoiceEnabled(0));
+    EXPECT_EQ(taskpanel::StateItemIndex(1, 1), 1);
+    EXPECT_EQ(taskpanel::StateItemIndex(1, 0), 0);
+    EXPECT_EQ(taskpanel::StateItemIndex(1, 3), 1);
+    EXPECT_TRUE(taskpanel::IsStateChoiceEnabled(1));
+}
+
+TEST(TaskDialogChecks, AcceptedValues)
+{
+    const TaskCheck ok = CheckTaskInput("  main_task\t", " 128 ", 1, 44, 4);
+    EXPECT_EQ(ok.messageId, 0);
+    EXPECT_EQ(ok.func, "main_task");
+    EXPECT_EQ(ok.stackSize, 128);
+    EXPECT_EQ(ok.state, 1);
+    EXPECT_EQ(CheckTaskInput("t", "44", 0, 44, 4).state, 0);
+    EXPECT_EQ(CheckTaskInput("t", "44", 0, 44, 4).messageId, 0);
+    // Any non-zero item index means sleeping.
+    EXPECT_EQ(CheckTaskInput("t", "44", 5, 44, 4).state, 1);
+}
+
+TEST(TaskDialogChecks, EmptyFunctionComesFirst)
+{
+    EXPECT_EQ(FirstFailure("", ""), 4001);
+    EXPECT_EQ(FirstFailure(" \t ", "x"), 4001);
+}
+
+TEST(TaskDialogChecks, BadFunctionNameStopsBeforeTheStack)
+{
+    EXPECT_EQ(FirstFailure("1task", ""), 4002);
+    EXPECT_EQ(FirstFailure("my task", "128"), 4002);
+    EXPECT_EQ(FirstFailure("int", "128"), 4002);
+    EXPECT_EQ(FirstFailure("Int", "128"), 0);
+}
+
+TEST(TaskDialogChecks, StackSizeMustBeAPlainNumber)
+{
+    EXPECT_EQ(FirstFailure("t", ""), 4003);
+    EXPECT_EQ(FirstFailure("t", "   "), 4003);
+    for (const char* bad : {"0128", "+128", "1 28", "128k", "0x80", "abc", "99999999999", "-0"}) {
+        EXPECT_EQ(FirstFailure("t", bad), 4004) << bad;
+    }
+    EXPECT_EQ(FirstFailure("t", " 128 "), 0);
+}
+
+TEST(TaskDialogChecks, AlignmentBeforeMinimum)
+{
+    EXPECT_EQ(FirstFailure("t", "46", 4, 44), 4006);
+    EXPECT_EQ(FirstFailure("t", "40", 4, 44), 4007);
+    EXPECT_EQ(FirstFailure("t", "129", 2, 18), 4005);
+    EXPECT_EQ(FirstFailure("t", "130", 2, 18), 0);
+    EXPECT_EQ(FirstFailure("t", "129", 1, 20), 0);
+    EXPECT_EQ(FirstFailure("t", "19", 1, 20), 4007);
+    // A minus sign passes the number and the alignment checks and is caught by the minimum.
+    const TaskCheck negative = CheckTaskInput("t", "-4", 0, 44, 4);
+    EXPECT_EQ(negative.messageId, 4007);
+    EXPECT_EQ(negative.messageMinimum, 44);
+    EXPECT_EQ(FirstFailure("t", "-6", 4, 44), 4006);
+    EXPECT_EQ(FirstFailure("t", "-3", 2, 18), 4005);
+    // An alignment the CPU rules never give cannot divide by zero.
+    EXPECT_EQ(FirstFailure("t", "45", 0, 44), 0);
+}
+
+TEST(TaskDialogChecks, MessagesFromTheStringTable)
+{
+    const LabelLookup label = testlabels::Labels();
+    EXPECT_EQ(taskpanel::CheckMessage(CheckTaskInput("t", "-4", 0, 44, 4), label),
+              "Please set stack size than minimum 44");
+    EXPECT_EQ(taskpanel::CheckMessage(CheckTaskInput("t", "46", 0, 44, 4), label),
+              "Invalid stack size.\n4byte boundary error");
+    EXPECT_EQ(taskpanel::CheckMessage(CheckTaskInput("t", "47", 0, 18, 2), label),
+              "Invalid stack size.\n2byte boundary error");
+    EXPECT_EQ(taskpanel::CheckMessage(CheckTaskInput("t", "4x", 0, 18, 2), label),
+              "Invalid stack size.\nPlease input a number");
+    EXPECT_EQ(taskpanel::CheckMessage(CheckTaskInput("", "", 0, 18, 2), label), "Please input a task function");
+    EXPECT_EQ(taskpanel::CheckMessage(CheckTaskInput("1a", "", 0, 18, 2), label), "Invalid task function");
+    EXPECT_EQ(taskpanel::CheckMessage(CheckTaskInput("a", "", 0, 18, 2), label), "Please input a stack size");
+    EXPECT_EQ(taskpanel::CheckMessage(CheckTaskInput("a", "20", 0, 18, 2), label), "");
+    // The Japanese minimum message gets the number too.
+    const std::string ja = taskpanel::CheckMessage(CheckTaskInput("t", "0", 0, 220, 4),
+                                                   testlabels::Labels(StringLang::Japanese));
+    EXPECT_NE(ja.find("220"), std::string::npos);
+}
+
+}  // namespace
