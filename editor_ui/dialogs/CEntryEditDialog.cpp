@@ -1,0 +1,105 @@
+// The base of the object edit dialogs: caption and labels from the string table, the read-only ID field,
+// OK and Cancel, and the modal result.
+#include "dialogs/CEntryEditDialog.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "text.h"
+#include "ui_text.h"
+
+namespace qvui {
+
+QString ControlName(int id) { return QStringLiteral("ctl%1").arg(id); }
+void SetControlId(QWidget* control, int id) { control->setObjectName(ControlName(id)); }
+
+}  // namespace qvui
+
+CEntryEditDialog::CEntryEditDialog(QWidget* parent, int id, const Ids& ids)
+    : QDialog(parent), m_nId(id), m_ids(ids)
+{
+    setModal(true);
+    auto* outer = new QVBoxLayout(this);
+    auto* idRow = new QHBoxLayout;
+    idRow->addWidget(AddLabel(ids.idLabel, 3001));
+    m_editId = new QLineEdit(this);
+    qvui::SetControlId(m_editId, ids.idEdit);
+    m_editId->setReadOnly(true);
+    m_editId->setFocusPolicy(Qt::NoFocus);
+    idRow->addWidget(m_editId);
+    outer->addLayout(idRow);
+    m_layBody = new QVBoxLayout;
+    outer->addLayout(m_layBody);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    m_btnOk = new QPushButton(QStringLiteral("OK"), this);
+    qvui::SetControlId(m_btnOk, 1);
+    m_btnOk->setDefault(true);
+    m_btnCancel = new QPushButton(this);
+    qvui::SetControlId(m_btnCancel, 2);
+    m_btnCancel->setAutoDefault(false);
+    buttons->addWidget(m_btnOk);
+    buttons->addWidget(m_btnCancel);
+    outer->addLayout(buttons);
+    connect(m_btnOk, &QPushButton::clicked, this, [this] { OnOK(); });
+    connect(m_btnCancel, &QPushButton::clicked, this, [this] { OnCancel(); });
+}
+
+CEntryEditDialog::~CEntryEditDialog() = default;
+
+int CEntryEditDialog::DoModal()
+{
+    m_nResult = -1;
+    OnInitDialog();
+    exec();
+    return m_nResult;
+}
+
+bool CEntryEditDialog::OnInitDialog()
+{
+    setWindowTitle(LoadStr(m_ids.captionText));
+    for (const auto& [control, textId] : m_texts) {
+        if (auto* label = qobject_cast<QLabel*>(control)) label->setText(LoadStr(textId));
+        else if (auto* button = qobject_cast<QAbstractButton*>(control)) button->setText(LoadStr(textId));
+        else if (auto* group = qobject_cast<QGroupBox*>(control)) group->setTitle(LoadStr(textId));
+    }
+    m_btnCancel->setText(LoadStr(312));
+    m_editId->setText(qvui::ToQ(mbtext::Format("%d", {m_nId})));
+    return true;
+}
+
+void CEntryEditDialog::OnCancel() { EndDialog(-1); }
+
+void CEntryEditDialog::EndDialog(int result)
+{
+    m_nResult = result;
+    done(result == 0 ? QDialog::Accepted : QDialog::Rejected);
+}
+
+QLabel* CEntryEditDialog::AddLabel(int controlId, int textId)
+{
+    auto* label = new QLabel(this);
+    SetTextId(label, controlId, textId);
+    return label;
+}
+
+void CEntryEditDialog::SetTextId(QWidget* control, int controlId, int textId)
+{
+    qvui::SetControlId(control, controlId);
+    m_texts.emplace_back(control, textId);
+}
+
+void CEntryEditDialog::CheckPair(QAbstractButton* on, QAbstractButton* off)
+{
+    on->setChecked(true);
+    off->setChecked(false);
+}
+
+void CEntryEditDialog::accept() { OnOK(); }
+
+void CEntryEditDialog::reject() { OnCancel(); }

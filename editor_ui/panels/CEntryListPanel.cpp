@@ -1,0 +1,142 @@
+// The shared object-list panel: list set-up, rows, the double-click edit and the stretching of the list.
+#include "panels/CEntryListPanel.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QResizeEvent>
+#include <QTreeWidget>
+#include <algorithm>
+
+#include "dialogs/CEntryEditDialog.h"
+#include "doc.h"
+#include "entry_list_rows.h"
+#include "panels/CCtl_SDlg_output.h"
+#include "text.h"
+#include "ui_text.h"
+#include "view/CQuorvaneConfiguratorView.h"
+
+namespace {
+
+// Margins of the panel's own controls inside its frame.
+constexpr int kMargin = 8;
+constexpr int kGap = 6;
+
+}  // namespace
+
+CEntryListPanel::CEntryListPanel(CQuorvaneConfiguratorView* view, Kind kind)
+    : CSettingPanel(view), m_kind(std::move(kind))
+{
+}
+
+CEntryListPanel::~CEntryListPanel() = default;
+
+void CEntryListPanel::CreateControls()
+{
+    m_wndHeader = new QWidget(this);
+    CreateHeader(m_wndHeader);
+    m_wndList = new QTreeWidget(this);
+    qvui::SetControlId(m_wndList, m_kind.listId);
+    m_wndList->setRootIsDecorated(false);
+    m_wndList->setItemsExpandable(false);
+    m_wndList->setUniformRowHeights(true);
+    m_wndList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_wndList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_wndList->header()->setStretchLastSection(false);
+    m_wndList->header()->setSectionsMovable(false);
+    // The dialog edits the selected row, whichever row the pointer is on.
+    connect(m_wndList, &QTreeWidget::itemDoubleClicked, this, [this] { OnDblclkList(); });
+}
+
+void CEntryListPanel::SetUpList()
+{
+    m_wndList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_wndList->setAllColumnsShowFocus(true);
+    QStringList headers{LoadStr(3008), LoadStr(3001)};
+    for (const Column& column : m_kind.columns) headers << LoadStr(column.headerText);
+    m_wndList->setColumnCount(static_cast<int>(headers.size()));
+    m_wndList->setHeaderLabels(headers);
+    m_wndList->headerItem()->setTextAlignment(0, Qt::AlignCenter);
+    m_wndList->setColumnWidth(0, 25);
+    m_wndList->setColumnWidth(1, 25);
+    for (size_t i = 0; i < m_kind.columns.size(); ++i) {
+        m_wndList->setColumnWidth(static_cast<int>(i) + 2, m_kind.columns[i].width);
+    }
+    // The header's texts are set by now: the list starts below the header at its final height.
+    m_wndHeader->setGeometry(kMargin, kMargin, m_wndHeader->sizeHint().width(), m_wndHeader->sizeHint().height());
+    const int top = m_wndHeader->sizeHint().height() > 0 ? m_wndHeader->geometry().bottom() + 1 + kGap : kMargin;
+    m_wndList->move(kMargin, top);
+    OnSize(width(), height());
+}
+
+void CEntryListPanel::FillNumberCombo(QComboBox* combo, int first, int last)
+{
+    combo->clear();
+    for (const std::string& item : entrylist::NumberItems(first, last)) combo->addItem(qvui::ToQ(item));
+}
+
+void CEntryListPanel::SetListCount(int count)
+{
+    m_wndList->clear();
+    // The per-object tables have 127 slots; a larger count never reads past them.
+    for (int id = std::min(count, entrylist::kMaxCount); id >= 1; --id) {
+        auto* item = new QTreeWidgetItem;
+        item->setTextAlignment(0, Qt::AlignCenter);
+        m_wndList->insertTopLevelItem(0, item);
+        item->setText(1, qvui::ToQ(mbtext::Format("%d", {id})));
+        FillListRow(0, id);
+    }
+}
+
+void CEntryListPanel::SetRowTexts(int row, int userSet, const std::vector<std::string>& columns)
+{
+    QTreeWidgetItem* item = m_wndList->topLevelItem(row);
+    if (item == nullptr) return;
+    item->setText(0, qvui::ToQ(entrylist::UnsetMark(userSet)));
+    for (size_t i = 0; i < columns.size(); ++i) item->setText(static_cast<int>(i) + 2, qvui::ToQ(columns[i]));
+}
+
+QString CEntryListPanel::CellText(int row, int column) const
+{
+    const QTreeWidgetItem* item = m_wndList->topLevelItem(row);
+    return item != nullptr ? item->text(column) : QString();
+}
+
+void CEntryListPanel::OnDblclkList()
+{
+    const QList<QTreeWidgetItem*> selected = m_wndList->selectedItems();
+    if (selected.isEmpty()) return;
+    const int row = m_wndList->indexOfTopLevelItem(selected.first());
+    if (row < 0) return;
+    const int id = row + 1;
+    std::unique_ptr<CEntryEditDialog> dialog = CreateEditDialog(id);
+    if (dialog != nullptr && dialog->DoModal() != -1) {
+        StoreEditDialog(id, *dialog);
+        FillListRow(row, id);
+        if (m_kind.recalcAfterEdit) CalcMemorySize();
+    }
+    dialog.reset();
+    // Cancel stores nothing, but the view shows the configuration again all the same.
+    RefreshView();
+}
+
+void CEntryListPanel::OnSize(int cx, int cy)
+{
+    if (m_wndList == nullptr) return;
+    const QPoint topLeft = m_wndList->pos();
+    m_wndList->resize(std::max(0, cx - topLeft.x() - 20), std::max(0, cy - topLeft.y() - 15));
+}
+
+void CEntryListPanel::resizeEvent(QResizeEvent* event)
+{
+    CSettingPanel::resizeEvent(event);
+    OnSize(event->size().width(), event->size().height());
+}
+
+CCData_conf_info& CEntryListPanel::Conf() const { return m_pView->GetDocument()->GetConfInfo(); }
+
+void CEntryListPanel::RefreshView() const { m_pView->RefreshAll(); }
+
+void CEntryListPanel::CalcMemorySize() const
+{
+    if (m_pView->OutputPanel() != nullptr) m_pView->OutputPanel()->CalcMemorySize();
+}

@@ -1,0 +1,91 @@
+// The base of the five object-list panels (task, event flag, semaphore, data queue, cyclic handler): one row
+// per object, row r showing id r + 1, and a double-click that edits the selected object in its dialog.
+//
+// A kind is a small description plus three overrides:
+// - Kind (constructor): the list's control id, the kind's own columns (header string id, width) after the
+//   shared "!" (3008, centred, 25) and "ID" (3001, 25), and whether a stored edit changes the memory-size
+//   estimate (only the data queues' does).
+// - FillListRow(row, id): reads entry `id` from the configuration and calls the kind's SetListItem, which
+//   hands its column texts to SetRowTexts().
+// - CreateEditDialog(id): the kind's edit dialog for entry `id` with its current values, this panel as
+//   parent.
+// - StoreEditDialog(id, dialog): after OK, the dialog's getters into the configuration through the kind's
+//   setter (which marks the entry as set by the user).
+// A kind with controls above the list (use check box, count combo box) builds them in CreateHeader().
+//
+// Shared operations: SetListCount() rebuilds the rows for ids 1..count; OnDblclkList() runs the dialog of the
+// selected row (nothing without a selection; after any end of the dialog the view's RefreshAll); OnSize()
+// stretches the list to the panel's size less a margin of 20 right and 15 below.
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "panels/setting_panel.h"
+
+class CCData_conf_info;
+class CEntryEditDialog;
+class QComboBox;
+class QResizeEvent;
+class QTreeWidget;
+
+class CEntryListPanel : public CSettingPanel {
+    Q_OBJECT
+public:
+    struct Column {
+        int headerText;  // string id
+        int width;
+    };
+    struct Kind {
+        int listId;
+        std::vector<Column> columns;  // the kind's own, after "!" and "ID"
+        bool recalcAfterEdit;         // a stored edit changes the memory-size estimate
+    };
+
+    ~CEntryListPanel() override;
+
+    // Deletes all rows and inserts one per id 1..count, each filled from the configuration.
+    void SetListCount(int count);
+    // The double-click on the list: edits the object of the selected row.
+    void OnDblclkList();
+    // Keeps the list's left and top and gives it width cx - left - 20 and height cy - top - 15.
+    void OnSize(int cx, int cy);
+
+    QTreeWidget* List() const { return m_wndList; }
+    // Row `row`'s text in `column`; empty when there is no such cell.
+    QString CellText(int row, int column) const;
+
+    // Fills a count combo box with the decimal items first..last.
+    static void FillNumberCombo(QComboBox* combo, int first, int last);
+
+protected:
+    CEntryListPanel(CQuorvaneConfiguratorView* view, Kind kind);
+
+    // Builds the header controls (CreateHeader) and the list below them.
+    void CreateControls() override;
+    // Full-row selection and the columns; a kind calls it from its OnInitDialog before the placement.
+    void SetUpList();
+
+    // The kind's controls above the list, in `header` (laid out by the kind).
+    virtual void CreateHeader(QWidget* header) { (void)header; }
+    virtual void FillListRow(int row, int id) = 0;
+    virtual std::unique_ptr<CEntryEditDialog> CreateEditDialog(int id) = 0;
+    virtual void StoreEditDialog(int id, const CEntryEditDialog& dialog) = 0;
+
+    // Column 0 from the user-set flag, then the kind's columns from column 2 on.
+    void SetRowTexts(int row, int userSet, const std::vector<std::string>& columns);
+
+    CCData_conf_info& Conf() const;
+    // The view's RefreshAll and the output panel's CalcMemorySize.
+    void RefreshView() const;
+    void CalcMemorySize() const;
+
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    const Kind m_kind;
+    QWidget* m_wndHeader = nullptr;
+    QTreeWidget* m_wndList = nullptr;
+};
