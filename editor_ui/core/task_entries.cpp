@@ -30,13 +30,6 @@ std::vector<std::string> RowTexts(int id, int priTaskCount, int state, int stack
             StateText(state, label), mbtext::Format("%d", {stackSize})};
 }
 
-std::vector<std::string> NumberItems(int first, int last)
-{
-    std::vector<std::string> items;
-    for (int n = first; n <= last; ++n) items.push_back(mbtext::Format("%d", {n}));
-    return items;
-}
-
 int ClampedPriTaskCount(int taskCount, int priTaskCount) { return priTaskCount >= taskCount ? taskCount : priTaskCount; }
 
 void ClearSleepOnReadyOnlyCpu(CCData_conf_info& conf)

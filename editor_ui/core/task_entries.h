@@ -31,8 +31,6 @@ std::string StateText(int state, const LabelLookup& label);
 std::vector<std::string> RowTexts(int id, int priTaskCount, int state, int stackSize, const std::string& func,
                                   const LabelLookup& label);
 
-// The decimal items "first" to "last" of a count list.
-std::vector<std::string> NumberItems(int first, int last);
 // The priority-task count kept when the task count becomes T: a count not below T becomes T.
 int ClampedPriTaskCount(int taskCount, int priTaskCount);
 
