@@ -53,6 +53,11 @@ public:
     QPushButton* OkButton() const { return m_btnOk; }
     QPushButton* CancelButton() const { return m_btnCancel; }
 
+public slots:
+    // The framework's ends of the modal loop: OK and Enter reach OnOK, Esc and the close box OnCancel.
+    void accept() override;
+    void reject() override;
+
 protected:
     // Builds the ID row and the OK and Cancel buttons; the kind adds its controls to Body() in its own
     // constructor, between the two.
@@ -72,10 +77,6 @@ protected:
     // One button of a radio pair: checks `on`, unchecks `off`. The pair's buttons are not auto-exclusive,
     // so only these handlers decide their states, as the designed dialogs do.
     static void CheckPair(QAbstractButton* on, QAbstractButton* off);
-
-    // The framework's ends of the modal loop: OK and Enter reach OnOK, Esc and the close box OnCancel.
-    void accept() override;
-    void reject() override;
 
     const int m_nId;
 

@@ -43,6 +43,8 @@ void CEntryListPanel::CreateControls()
     m_wndList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_wndList->header()->setStretchLastSection(false);
     m_wndList->header()->setSectionsMovable(false);
+    // The designed narrow columns ("!" and "ID" are 25 wide) are below the style's default minimum.
+    m_wndList->header()->setMinimumSectionSize(10);
     // The dialog edits the selected row, whichever row the pointer is on.
     connect(m_wndList, &QTreeWidget::itemDoubleClicked, this, [this] { OnDblclkList(); });
 }
