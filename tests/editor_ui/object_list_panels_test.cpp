@@ -1,6 +1,7 @@
 // Tests of the event-flag, semaphore and data-queue panels and their edit dialogs: what each dialog shows
 // and stores, its radio pairs and number lists, and which stored edits recompute the memory-size estimate.
 #include <QCheckBox>
+#include <algorithm>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include "dialogs/CCDlg_evtset.h"
 #include "dialogs/CCDlg_semset.h"
 #include "entry_list_test_util.h"
+#include "output_log.h"
 
 namespace {
 
@@ -103,6 +105,19 @@ TEST_F(ObjectListPanelsTest, EventFlagRadioPairsAndStoredAttribute)
     }));
     EXPECT_EQ(Conf().m_flg.m_nFlgAttr[0], 0);
     EXPECT_EQ(Row(Event(), 0), (Cells{"", "1", "OR", "", "Priority"}));
+}
+
+TEST_F(ObjectListPanelsTest, EventFlagSetWithOkIsNoLongerWarnedAbout)
+{
+    EXPECT_TRUE(Edit<CCDlg_evtset>(Event(), 1, [](CCDlg_evtset* d) { d->OkButton()->click(); }));
+    outputlog::OutputLog log;
+    outputlog::AddWarningLines(log, Conf(), [](int id) { return qvui::FromQ(LoadStr(id)); });
+    const auto warned = [&log](const std::string& line) {
+        return std::find(log.lines.begin(), log.lines.end(), line) != log.lines.end();
+    };
+    EXPECT_TRUE(warned("(W) EVENTFLG of ID=1 is default setting"));
+    EXPECT_FALSE(warned("(W) EVENTFLG of ID=2 is default setting"));
+    EXPECT_TRUE(warned("(W) EVENTFLG of ID=3 is default setting"));
 }
 
 TEST_F(ObjectListPanelsTest, EventFlagDialogLeavesTheEstimateAlone)
