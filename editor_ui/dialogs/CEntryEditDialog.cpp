@@ -42,7 +42,6 @@ CEntryEditDialog::CEntryEditDialog(QWidget* parent, int id, const Ids& ids)
     m_btnOk->setDefault(true);
     m_btnCancel = new QPushButton(this);
     qvui::SetControlId(m_btnCancel, 2);
-    m_btnCancel->setAutoDefault(false);
     buttons->addWidget(m_btnOk);
     buttons->addWidget(m_btnCancel);
     outer->addLayout(buttons);

@@ -11,7 +11,13 @@
 //   parent.
 // - StoreEditDialog(id, dialog): after OK, the dialog's getters into the configuration through the kind's
 //   setter (which marks the entry as set by the user).
-// A kind with controls above the list (use check box, count combo box) builds them in CreateHeader().
+// A kind with controls above the list (use check box, count combo boxes) builds them in CreateHeader(); the
+// kinds that can be switched off get theirs from CSwitchableListPanel. A kind deriving from this class
+// directly (the task panel) writes its own OnInitDialog(): header texts, FillNumberCombo() for its count
+// lists, then SetUpList() (after the texts: it lays the list out below the header), then
+// qvui::PlaceSettingPanel(this, m_pView); and its own RefreshPanel(), ending in SetListCount().
+// Handlers reach the configuration through Conf() and report a change with CalcMemorySize() and
+// RefreshView() (the view's RefreshAll), in the order the kind needs.
 //
 // Shared operations: SetListCount() rebuilds the rows for ids 1..count; OnDblclkList() runs the dialog of the
 // selected row (nothing without a selection; after any end of the dialog the view's RefreshAll); OnSize()

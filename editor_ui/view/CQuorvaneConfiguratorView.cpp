@@ -10,6 +10,7 @@
 
 #include "command_ids.h"
 #include "doc.h"
+#include "output_log.h"
 #include "panels/CCtl_SDlg_Cpu.h"
 #include "panels/CCtl_SDlg_Proj.h"
 #include "panels/CCtl_SDlg_cychdr.h"
@@ -246,8 +247,29 @@ void CQuorvaneConfiguratorView::OnDataQue() { SwitchPanel(GetTitleText(), Catego
 void CQuorvaneConfiguratorView::OnSystemTime() { SwitchPanel(GetTitleText(), CategoryText(6)); }
 void CQuorvaneConfiguratorView::OnCyclicHandler() { SwitchPanel(GetTitleText(), CategoryText(7)); }
 
-// The output sequence comes with the output panel's work; until then the command does nothing.
-void CQuorvaneConfiguratorView::OnOutputConfFiles() {}
+void CQuorvaneConfiguratorView::OnOutputConfFiles()
+{
+    if (m_pDocument == nullptr || m_pProj == nullptr || m_pOutput == nullptr) return;
+    // A bad system time being shown stops the command before anything is cleared or written.
+    if (GetTitleText() == CategoryText(6) && m_pSystim != nullptr && !m_pSystim->CheckCyclicTime()) return;
+
+    // The paths as they stand in the fields now, not the copies the panel took at its last check.
+    configfiles::ConfigPaths paths;
+    paths.dir = m_pProj->PathString(901);
+    paths.inConfig = m_pProj->PathString(903);
+    paths.inDef = m_pProj->PathString(905);
+    paths.inKinit = m_pProj->PathString(907);
+    paths.outConfig = m_pProj->PathString(909);
+    paths.outDef = m_pProj->PathString(911);
+    paths.outKinit = m_pProj->PathString(913);
+    const outputlog::OutputLog log = outputlog::OutputConfigFiles(
+        *m_pDocument, paths, [](int id) { return qvui::FromQ(LoadStr(id)); });
+
+    m_pOutput->ClearMessage();
+    for (const std::string& line : log.lines) m_pOutput->AddMessage(line);
+    // The rows and summary lines lose the marks of the entries that were warned about.
+    RefreshAll();
+}
 
 void CQuorvaneConfiguratorView::OnRecentConfig(unsigned id)
 {

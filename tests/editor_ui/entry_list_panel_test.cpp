@@ -294,3 +294,29 @@ TEST_F(EntryListPanelTest, ListStretchesWithThePanel)
 }
 
 }  // namespace
+
+namespace {
+
+class EntryListKeysTest : public uitest::EntryListTest {};
+
+TEST_F(EntryListKeysTest, EnterAndEscInTheListChangeNothing)
+{
+    Conf().m_flg.SetUse(1);
+    Conf().m_flg.m_nFlgNum = 2;
+    EnableAll();
+    View()->OnEventflg();
+    Select(Event(), 1);
+    Event()->List()->setFocus();
+    bool opened = uitest::AnswerDialog<QDialog>(
+        [this] {
+            QTest::keyClick(Event()->List(), Qt::Key_Return);
+            QTest::keyClick(Event()->List(), Qt::Key_Escape);
+        },
+        [](QDialog* d) { d->reject(); });
+    EXPECT_FALSE(opened);
+    EXPECT_TRUE(Event()->isVisible());
+    EXPECT_EQ(Conf().m_flg.m_nFlgSet[1], 0);
+    EXPECT_EQ(Row(Event(), 1)[0], "*");
+}
+
+}  // namespace
