@@ -7,6 +7,7 @@
 #include "dialogs/CCDlg_cycset.h"
 #include "entry_list_test_util.h"
 #include "panels/CCtl_SDlg_cychdr.h"
+#include "panels/CCtl_SDlg_systim.h"
 
 namespace {
 
@@ -258,6 +259,27 @@ TEST_F(CycPanelTest, CancelEscAndCloseBoxStoreNothingButRefresh)
         EXPECT_EQ(Row(Cyc(), 3)[2], "behind" + std::to_string(round)) << round;
         ++round;
     }
+}
+
+TEST_F(CycPanelTest, SystemTimeSwitchedOffAndOnAgain)
+{
+    View()->OutputPanel()->CalcMemorySize();
+    const QString ram = RamText();
+    Click(View()->SystimPanel()->UseCheck());
+    EXPECT_EQ(Conf().m_tim.GetUse(), 0);
+    EXPECT_EQ(Conf().m_cyc.GetUse(), 0);
+    EXPECT_EQ(Enabled(), (std::vector<bool>{false, false, false}));
+    EXPECT_FALSE(Cyc()->UseCheck()->isChecked());
+    EXPECT_NE(RamText(), ram);
+    // On again: only the check box comes back, unchecked; the handlers stay off.
+    Click(View()->SystimPanel()->UseCheck());
+    EXPECT_EQ(Conf().m_cyc.GetUse(), 0);
+    EXPECT_EQ(Enabled(), (std::vector<bool>{true, false, false}));
+    EXPECT_FALSE(Cyc()->UseCheck()->isChecked());
+    Click(Cyc()->UseCheck());
+    EXPECT_EQ(Conf().m_cyc.GetUse(), 1);
+    EXPECT_EQ(Enabled(), (std::vector<bool>{true, true, true}));
+    EXPECT_EQ(RamText(), ram);
 }
 
 TEST_F(CycPanelTest, NoSelectionNoDialog)
