@@ -11,18 +11,13 @@
 #include <QTreeWidget>
 
 #include "doc.h"
+#include "panels/CCtl_SDlg_cychdr.h"
 #include "panels/CCtl_SDlg_output.h"
 #include "panels/panel_common.h"
 #include "system_time.h"
 #include "ui_dialogs.h"
 #include "ui_text.h"
 #include "view/CQuorvaneConfiguratorView.h"
-
-namespace {
-
-constexpr int kCychdrPanel = 7;  // the cyclic-handler panel's index among the view's setting panels
-
-}  // namespace
 
 CCtl_SDlg_systim::CCtl_SDlg_systim(CQuorvaneConfiguratorView* view) : CSettingPanel(view) {}
 
@@ -75,12 +70,12 @@ bool CCtl_SDlg_systim::eventFilter(QObject* watched, QEvent* event)
 
 void CCtl_SDlg_systim::EnableCycControls(bool systemTimeUsed)
 {
-    QWidget* cychdr = m_pView->SettingPanel(kCychdrPanel);
+    // The cyclic handlers need the system time: their use box (1082), count list (1084) and list (1085).
+    const CCtl_SDlg_cychdr* cychdr = m_pView->CychdrPanel();
     if (cychdr == nullptr) return;
-    // The cyclic-handler panel holds one check box (1082), one count list (1084) and one handler list (1085).
-    auto* useBox = cychdr->findChild<QCheckBox*>();
-    auto* count = cychdr->findChild<QComboBox*>();
-    auto* list = cychdr->findChild<QTreeWidget*>();
+    QCheckBox* useBox = cychdr->UseCheck();
+    QComboBox* count = cychdr->NumberCombo();
+    QTreeWidget* list = cychdr->List();
     const systime::CycControls states =
         systime::CycControlsFor(systemTimeUsed, useBox != nullptr && useBox->isChecked());
     if (useBox != nullptr) useBox->setEnabled(states.useBoxEnabled);

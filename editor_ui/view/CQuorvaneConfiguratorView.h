@@ -105,6 +105,7 @@ public:
     CCtl_SDlg_Proj* ProjPanel() const { return m_pProj; }
     CCtl_SDlg_systim* SystimPanel() const { return m_pSystim; }
     CCtl_SDlg_output* OutputPanel() const { return m_pOutput; }
+    CCtl_SDlg_cychdr* CychdrPanel() const { return m_pCychdr; }
 
     uint32_t m_nEnableMask;
     QColor m_crRed;
