@@ -6,6 +6,7 @@
 #include <QLabel>
 
 #include "load_test_util.h"
+#include "panels/CCtl_SDlg_cychdr.h"
 
 namespace {
 
@@ -38,8 +39,7 @@ protected:
     bool EditIsRed() const { return Edit()->palette().color(QPalette::Text) == kRed; }
     std::string SystemTimeLine() const { return TreeLines(6).at(0); }
 
-    // The cyclic-handler panel's use box, count list and handler list. Where that panel does not have them
-    // yet, stand-ins of the same kinds take their place, so that this panel's part of the rule is tested.
+    // The cyclic-handler panel's use box, count list and handler list.
     struct CycControls {
         QCheckBox* useBox;
         QComboBox* count;
@@ -47,11 +47,8 @@ protected:
     };
     CycControls Cyc() const
     {
-        QWidget* cychdr = View()->SettingPanel(7);
-        if (cychdr->findChild<QCheckBox*>() == nullptr) new QCheckBox(cychdr);
-        if (cychdr->findChild<QComboBox*>() == nullptr) new QComboBox(cychdr);
-        if (cychdr->findChild<QTreeWidget*>() == nullptr) new QTreeWidget(cychdr);
-        return {cychdr->findChild<QCheckBox*>(), cychdr->findChild<QComboBox*>(), cychdr->findChild<QTreeWidget*>()};
+        const CCtl_SDlg_cychdr* cychdr = View()->CychdrPanel();
+        return {cychdr->UseCheck(), cychdr->NumberCombo(), cychdr->List()};
     }
 };
 
