@@ -25,6 +25,8 @@ using configfiles::ConfigPaths;
 
 // The typing limit of a path edit. Unlike QLineEdit's maximum length it never cuts a longer path that the
 // program itself puts there (a deep folder plus "/config.c"), and it still lets the user shorten one.
+// The program's paths go in through WriteWhole: a text the validator refused would leave the edit in a
+// state where the next keystrokes are no longer checked at all.
 class PathLimitValidator : public QValidator {
 public:
     PathLimitValidator(QLineEdit* edit, int limit) : QValidator(edit), m_limit(limit), m_length(edit->text().size())
@@ -64,6 +66,16 @@ const FileChoice kFileChoices[6] = {
 };
 
 std::string Label(int id) { return qvui::FromQ(LoadStr(id)); }
+
+// Puts a text the program chose into a path edit, whole whatever its length, with the typing limit in force
+// again for the next keystroke.
+void WriteWhole(QLineEdit* edit, const QString& text)
+{
+    const QValidator* limit = edit->validator();
+    edit->setValidator(nullptr);
+    edit->setText(text);
+    edit->setValidator(limit);
+}
 
 }  // namespace
 
@@ -211,9 +223,14 @@ QString CCtl_SDlg_Proj::PathText(int controlId) const
 
 std::string CCtl_SDlg_Proj::PathString(int controlId) const { return qvui::FromQ(PathText(controlId)); }
 
+void CCtl_SDlg_Proj::SetPathEditText(int controlId, const std::string& path)
+{
+    if (QLineEdit* edit = PathEdit(controlId)) WriteWhole(edit, qvui::ToQ(path));
+}
+
 void CCtl_SDlg_Proj::SetPathText(QLineEdit* edit, const std::string& path)
 {
-    edit->setText(qvui::ToQ(path));
+    WriteWhole(edit, qvui::ToQ(path));
     // The caret goes after the text.
     edit->setCursorPosition(kPathLimit);
 }

@@ -41,6 +41,9 @@ public:
     QString PathText(int controlId) const;
     // The same as the configuration's byte string.
     std::string PathString(int controlId) const;
+    // Writes a path edit (901 to 913, odd ids) from the program: the path stays whole even beyond the typing
+    // limit, and typing still cannot lengthen it.
+    void SetPathEditText(int controlId, const std::string& path);
 
     std::uint32_t m_nPathErr = 0;
     std::string m_strConfigDir;

@@ -293,7 +293,7 @@ void CQuorvaneConfiguratorView::OnRecentConfig(unsigned id)
                   {911, recent.GetRecentOutDef(i)},
                   {907, recent.GetRecentInKinit(i)},
                   {913, recent.GetRecentOutKinit(i)}};
-    for (const auto& field : fields) m_pProj->PathEdit(field.editId)->setText(qvui::ToQ(field.path));
+    for (const auto& field : fields) m_pProj->SetPathEditText(field.editId, field.path);
     for (int editId : {901, 903, 905, 907, 909, 911, 913}) {
         m_pProj->PathEdit(editId)->setCursorPosition(CCtl_SDlg_Proj::kPathLimit);
     }

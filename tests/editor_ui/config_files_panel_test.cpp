@@ -302,6 +302,45 @@ TEST_F(LoadTest, TypingStopsAtTheLimitButLongerPathsOfTheProgramStay)
                                                NotFoundLine(deep + "/kinit.c")}));
 }
 
+// A path the program puts into an edit stays whole even beyond the typing limit; typing still cannot make
+// it longer, and once shortened it cannot grow back.
+TEST_F(LoadTest, TypingNeverLengthensALongerPathOfTheProgram)
+{
+    const std::string deep = "/" + std::string(280, 'd');
+    const auto typeAtEnd = [this](int id) {
+        const std::string path = Edit(id);
+        QLineEdit* edit = Proj()->PathEdit(id);
+        edit->setFocus();
+        edit->end(false);
+        QTest::keyClicks(edit, QStringLiteral("xyz"));
+        EXPECT_EQ(Edit(id), path) << id;
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        EXPECT_EQ(Edit(id), path.substr(0, path.size() - 1)) << id;
+        QTest::keyClicks(edit, QStringLiteral("xy"));
+        EXPECT_EQ(Edit(id), path.substr(0, path.size() - 1)) << id;
+    };
+
+    // Folder choice.
+    qvui::SetNextFolder(qvui::ToQ(deep));
+    Click(902);
+    ASSERT_EQ(Edit(903), deep + "/config.c");
+    typeAtEnd(901);
+    typeAtEnd(903);
+
+    // File choice.
+    qvui::SetNextFileName(qvui::ToQ(deep + "/out.c"));
+    Click(910);
+    ASSERT_EQ(Edit(909), deep + "/out.c");
+    typeAtEnd(909);
+
+    // Recent entry.
+    Conf().m_ini.AddRecentConfig(deep + "e", deep + "e/config.c", deep + "e/qvos.def", deep + "e/kinit.c",
+                                 deep + "e/config.c", deep + "e/qvos.def", deep + "e/kinit.c");
+    View()->OnRecentConfig(32796);
+    ASSERT_EQ(Edit(913), deep + "e/kinit.c");
+    typeAtEnd(913);
+}
+
 TEST_F(LoadTest, RecentEntryReloadsAndMovesToTheTop)
 {
     const std::string a = MakeSet("a");
