@@ -31,6 +31,14 @@ std::size_t OpenTable(const std::string& s, const std::string& table)
     return brace == mbtext::npos ? mbtext::npos : brace + 1;
 }
 
+// Position n characters after pos: a double-byte character counts once, so the walk never resumes on its
+// second byte, which may look like a "{", "}" or "[".
+std::size_t CharsAfter(const std::string& s, std::size_t pos, int n)
+{
+    for (int i = 0; i < n && pos < s.size(); ++i) pos += mbtext::CharLength(s, pos);
+    return pos;
+}
+
 // Text between two positions, empty when they are out of order.
 std::string Between(const std::string& s, std::size_t from, std::size_t to)
 {
@@ -126,7 +134,7 @@ int CQuorvaneConfiguratorDoc::AnalyzeTaskSetting(std::string text)
                 const std::size_t semi = mbtext::FindChar(s, ';', pos);
                 if (lb == npos || rb == npos || semi == npos || semi < lb) return false;
                 entry = Between(s, lb + 1, rb);
-                after = rb + 2;
+                after = CharsAfter(s, rb, 2);
                 return true;
             },
             [](TaskSlot& slot, const std::string& entry) { slot.name = entry; });
@@ -147,7 +155,7 @@ int CQuorvaneConfiguratorDoc::AnalyzeTaskSetting(std::string text)
                 const std::size_t semi = mbtext::FindChar(s, ';', pos);
                 if (end == npos || semi == npos || semi < end) return false;
                 entry = Between(s, pos, end);
-                after = end + 1;
+                after = CharsAfter(s, end, 1);
                 return true;
             },
             [&](TaskSlot& slot, const std::string& entry) {
@@ -179,7 +187,7 @@ int CQuorvaneConfiguratorDoc::AnalyzeTaskSetting(std::string text)
                 const std::size_t semi = mbtext::FindChar(s, ';', pos);
                 if (end == npos || semi == npos || semi < lb) return false;
                 entry = Between(s, lb + 1, end);
-                after = end + 2;
+                after = CharsAfter(s, end, 2);
                 return true;
             },
             [](TaskSlot& slot, const std::string& entry) { slot.sizeName = entry; });

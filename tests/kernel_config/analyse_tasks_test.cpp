@@ -359,4 +359,24 @@ TEST_F(ShiftJisTaskTables, EntryWithABraceAsSecondByteStaysWhole)
     EXPECT_EQ(Conf().m_tsk.m_strTskFunc[0], name);
 }
 
+TEST_F(ShiftJisTaskTables, DoubleByteCharacterRightAfterARowIsSkippedWhole)
+{
+    // After a row the walk moves two characters on; 0x83 0x7D is one katakana whose second byte is "}",
+    // and 0x81 0x5B a long-vowel mark whose second byte is "[". Two bytes on would land on those bytes.
+    const std::string text =
+        "#define KNL_TCB_NUM 2\r\n"
+        "const TCBADDR knl_tcbAddrInit[2] = {\r\n  { a }\x83\x7D{ b }\r\n};\r\n"
+        "const TCBSP knl_tcbSpInit[2] = {\r\n  { &s1[TCB1_SIZE/\x81\x5B] }, { &s2[TCB2_SIZE/\x81\x5B] }\r\n};\r\n"
+        "#define TCB1_SIZE 0x40u\r\n#define TCB2_SIZE 0x60u\r\n";
+    Conf().m_cpu.SetCpuType(9);
+    m_doc.AnalyzeTcbNum(text);
+    m_doc.AnalyzeTaskSetting(text);
+    EXPECT_EQ(Conf().m_tsk.m_strTskFunc[0], "a");
+    EXPECT_EQ(Conf().m_tsk.m_strTskFunc[1], "b");
+    EXPECT_EQ(Conf().m_tsk.m_nStackSize[0], 0x40);
+    EXPECT_EQ(Conf().m_tsk.m_nStackSize[1], 0x60);
+    EXPECT_EQ(Conf().m_tsk.m_nTskSet[0], 1);
+    EXPECT_EQ(Conf().m_tsk.m_nTskSet[1], 1);
+}
+
 }  // namespace
