@@ -2,6 +2,7 @@
 #include "view/CQuorvaneConfiguratorView.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -84,6 +85,11 @@ CQuorvaneConfiguratorView::CQuorvaneConfiguratorView(CQuorvaneConfiguratorDoc* d
     setMouseTracking(true);
     ResetTreeItemTables();
     connect(m_wndTree, &QTreeWidget::currentItemChanged, this, [this] { OnSelchangedTree(); });
+    // A click selects its item after the current-item change has been answered; when that answer moved the
+    // current item elsewhere (a disabled category leads to the configuration files), the highlight must
+    // follow it, not stay on the clicked item.
+    connect(m_wndTree->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { KeepSelectionOnCurrentItem(); });
     connect(m_wndTree, &QTreeWidget::itemExpanded, this, [this] { FitTreeColumn(); });
     connect(m_wndTree, &QTreeWidget::itemCollapsed, this, [this] { FitTreeColumn(); });
 }
@@ -189,6 +195,15 @@ void CQuorvaneConfiguratorView::SetEnableMask(uint32_t mask)
 {
     m_nEnableMask = mask;
     emit enableMaskChanged();
+}
+
+void CQuorvaneConfiguratorView::KeepSelectionOnCurrentItem()
+{
+    const QTreeWidgetItem* current = m_wndTree->currentItem();
+    if (current == nullptr) return;
+    const QList<QTreeWidgetItem*> selected = m_wndTree->selectedItems();
+    if (selected.size() == 1 && selected.front() == current) return;
+    m_wndTree->selectionModel()->select(m_wndTree->currentIndex(), QItemSelectionModel::ClearAndSelect);
 }
 
 void CQuorvaneConfiguratorView::SwitchToCategory(int index)
