@@ -149,6 +149,15 @@ void CQuorvaneConfiguratorView::OnInitialUpdate()
     for (int i = 1; i < kCategoryCount; ++i) SettingPanel(i)->hide();
     m_pOutput->show();
 
+    // The view's pointer shape belongs to its own area: a child would otherwise inherit a sizing arrow set
+    // over a bar and keep it after the pointer crossed into the child without touching the view in between.
+    for (QWidget* child : {static_cast<QWidget*>(m_wndTree), static_cast<QWidget*>(m_wndHeader),
+                           static_cast<QWidget*>(m_wndPicture), static_cast<QWidget*>(m_wndTitle)}) {
+        child->setCursor(m_hCursorArrow);
+    }
+    for (int i = 0; i < kCategoryCount; ++i) SettingPanel(i)->setCursor(m_hCursorArrow);
+    m_pOutput->setCursor(m_hCursorArrow);
+
     // The panels placed themselves from the restored bars; the resize rule then gives every child its
     // final place for the view's present size at once, rather than on the next resize.
     OnSize(width(), height());
