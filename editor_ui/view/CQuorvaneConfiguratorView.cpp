@@ -2,6 +2,7 @@
 #include "view/CQuorvaneConfiguratorView.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -84,6 +85,11 @@ CQuorvaneConfiguratorView::CQuorvaneConfiguratorView(CQuorvaneConfiguratorDoc* d
     setMouseTracking(true);
     ResetTreeItemTables();
     connect(m_wndTree, &QTreeWidget::currentItemChanged, this, [this] { OnSelchangedTree(); });
+    // A click selects its item after the current-item change has been answered; when that answer moved the
+    // current item elsewhere (a disabled category leads to the configuration files), the highlight must
+    // follow it, not stay on the clicked item.
+    connect(m_wndTree->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { KeepSelectionOnCurrentItem(); });
     connect(m_wndTree, &QTreeWidget::itemExpanded, this, [this] { FitTreeColumn(); });
     connect(m_wndTree, &QTreeWidget::itemCollapsed, this, [this] { FitTreeColumn(); });
 }
@@ -143,6 +149,15 @@ void CQuorvaneConfiguratorView::OnInitialUpdate()
     for (int i = 1; i < kCategoryCount; ++i) SettingPanel(i)->hide();
     m_pOutput->show();
 
+    // The view's pointer shape belongs to its own area: a child would otherwise inherit a sizing arrow set
+    // over a bar and keep it after the pointer crossed into the child without touching the view in between.
+    for (QWidget* child : {static_cast<QWidget*>(m_wndTree), static_cast<QWidget*>(m_wndHeader),
+                           static_cast<QWidget*>(m_wndPicture), static_cast<QWidget*>(m_wndTitle)}) {
+        child->setCursor(m_hCursorArrow);
+    }
+    for (int i = 0; i < kCategoryCount; ++i) SettingPanel(i)->setCursor(m_hCursorArrow);
+    m_pOutput->setCursor(m_hCursorArrow);
+
     // The panels placed themselves from the restored bars; the resize rule then gives every child its
     // final place for the view's present size at once, rather than on the next resize.
     OnSize(width(), height());
@@ -189,6 +204,15 @@ void CQuorvaneConfiguratorView::SetEnableMask(uint32_t mask)
 {
     m_nEnableMask = mask;
     emit enableMaskChanged();
+}
+
+void CQuorvaneConfiguratorView::KeepSelectionOnCurrentItem()
+{
+    const QTreeWidgetItem* current = m_wndTree->currentItem();
+    if (current == nullptr) return;
+    const QList<QTreeWidgetItem*> selected = m_wndTree->selectedItems();
+    if (selected.size() == 1 && selected.front() == current) return;
+    m_wndTree->selectionModel()->select(m_wndTree->currentIndex(), QItemSelectionModel::ClearAndSelect);
 }
 
 void CQuorvaneConfiguratorView::SwitchToCategory(int index)

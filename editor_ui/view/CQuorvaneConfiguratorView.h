@@ -133,6 +133,7 @@ private:
     void FitTreeColumn();
     void RestoreLayout();
     void SwitchToCategory(int index);
+    void KeepSelectionOnCurrentItem();
     void MoveSettingPanels(int x, int y, int width, int height);
     int CategoryIndex(const std::string& text) const;
 

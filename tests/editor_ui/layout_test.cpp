@@ -138,6 +138,22 @@ TEST_F(EditorTest, PointerShapesOverTheBars)
     EXPECT_EQ(v->cursor().shape(), Qt::ArrowCursor);
 }
 
+TEST_F(EditorTest, SizingArrowOfABarDoesNotFollowThePointerIntoTheChildren)
+{
+    CQuorvaneConfiguratorView* v = View();
+    // The last move the view saw was over a bar; the next lands inside a child.
+    for (const QPoint& bar : {QPoint(102, 50), QPoint(300, 322)}) {
+        SendMouse(v, QEvent::MouseMove, bar);
+        ASSERT_NE(v->cursor().shape(), Qt::ArrowCursor);
+        EXPECT_EQ(v->Tree()->viewport()->cursor().shape(), Qt::ArrowCursor);
+        EXPECT_EQ(v->HeaderStrip()->cursor().shape(), Qt::ArrowCursor);
+        EXPECT_EQ(v->Picture()->cursor().shape(), Qt::ArrowCursor);
+        EXPECT_EQ(v->TitleLabel()->cursor().shape(), Qt::ArrowCursor);
+        for (int i = 0; i < 8; ++i) EXPECT_EQ(v->SettingPanel(i)->cursor().shape(), Qt::ArrowCursor) << i;
+        EXPECT_EQ(v->OutputPanel()->cursor().shape(), Qt::ArrowCursor);
+    }
+}
+
 TEST_F(EditorTest, LayoutIsStoredWhenTheFrameGoes)
 {
     Frame()->move(10, 20);

@@ -85,6 +85,28 @@ TEST_F(EditorTest, DisabledCategoryFromTheTreeLeadsToConfigurationFilesAndMessag
     EXPECT_EQ(qvui::AskedDialogs()[0].type, qvui::MB_OK);
 }
 
+TEST_F(EditorTest, ClickOnADisabledCategoryLeavesTheConfigurationFilesItemHighlighted)
+{
+    View()->SetEnableMask(3);
+    QTreeWidget* tree = View()->Tree();
+    // A real click: the tree makes the item current first and selects it afterwards.
+    const QRect task = tree->visualItemRect(View()->CategoryItem(2));
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(task.x() + 8, task.center().y()));
+    EXPECT_EQ(MessagesAsked(kMessage4012), 1);
+    EXPECT_EQ(Title(), "Select CONF-FILES");
+    EXPECT_EQ(ShownPanel(), 0);
+    EXPECT_EQ(tree->currentItem(), View()->CategoryItem(0));
+    const QList<QTreeWidgetItem*> selected = tree->selectedItems();
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_EQ(selected.front(), View()->CategoryItem(0)) << selected.front()->text(0).toStdString();
+    // An enabled category clicked the same way is both current and highlighted.
+    EnableAll();
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(task.x() + 8, task.center().y()));
+    EXPECT_EQ(Title(), "TASK");
+    EXPECT_EQ(tree->currentItem(), View()->CategoryItem(2));
+    EXPECT_EQ(tree->selectedItems(), QList<QTreeWidgetItem*>{View()->CategoryItem(2)});
+}
+
 TEST_F(EditorTest, DisabledCategoryWhileConfigurationFilesItemIsSelectedShowsMessageWithoutNestedSwitch)
 {
     View()->SetEnableMask(3);
