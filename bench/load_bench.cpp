@@ -11,6 +11,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "bench_util.h"
 #include "doc.h"
 #include "frame/CCMain_Frm.h"
 #include "panels/CCtl_SDlg_Proj.h"
@@ -23,35 +24,13 @@ namespace {
 constexpr double kBudgetSeconds = 0.100;
 std::string g_dir;
 
-// 127 tasks and 127 objects of every kind, all used.
-void MakeLargest(CCData_conf_info& c)
-{
-    c.m_cpu.SetCpuType(16);
-    c.m_tsk.m_nTskNum = kMaxObjects;
-    c.m_tsk.m_nTskPriNum = 60;
-    c.m_flg.SetUse(1);
-    c.m_sem.SetUse(1);
-    c.m_dtq.SetUse(1);
-    c.m_tim.SetUse(1);
-    c.m_cyc.SetUse(1);
-    c.m_flg.m_nFlgNum = c.m_sem.m_nSemNum = c.m_dtq.m_nDtqNum = c.m_cyc.m_nCycNum = kMaxObjects;
-    for (int id = 1; id <= kMaxObjects; ++id) {
-        c.m_tsk.SetTskData(id, id % 2, 1024 + 4 * id, "task_number_" + std::to_string(id));
-        c.m_flg.m_nFlgAttr[id - 1] = id % 8;
-        c.m_flg.m_nFlgSet[id - 1] = 1;
-        c.m_sem.SetSemData(id, id % 2, id);
-        c.m_dtq.SetDtqData(id, id % 2, id % 16);
-        c.m_cyc.SetCycData(id, id % 2, "cyclic_handler_" + std::to_string(id), 10 * id);
-    }
-}
-
 void BM_LoadLargestThroughThePanel(benchmark::State& state)
 {
     const std::string set = g_dir + "/set";
     std::filesystem::create_directories(set);
     {
         CQuorvaneConfiguratorDoc writer(g_dir);
-        MakeLargest(writer.m_confInfo);
+        benchutil::MakeLargestConfig(writer.m_confInfo, 16, 60);
         if (writer.WriteConfigFiles(set + "/config.c", set + "/qvos.def", set + "/kinit.c") != 0) {
             state.SkipWithError("the kernel files could not be written");
             return;

@@ -12,54 +12,15 @@
 #include <memory>
 #include <string>
 
+#include "bench_util.h"
 #include "doc.h"
+#include "test_util.h"
 #include "frame/CCMain_Frm.h"
 #include "view/CQuorvaneConfiguratorView.h"
 
 namespace {
 
 constexpr double kFrameBudgetMs = 16.0;
-
-// A private temporary folder: the editor's start folder and Qt's runtime folder.
-class BenchDir {
-public:
-    BenchDir()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "qvuibench-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr) m_path = pattern;
-    }
-    ~BenchDir()
-    {
-        std::error_code ec;
-        if (!m_path.empty()) std::filesystem::remove_all(m_path, ec);
-    }
-    BenchDir(const BenchDir&) = delete;
-    BenchDir& operator=(const BenchDir&) = delete;
-    const std::string& Path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
-
-void Largest(CCData_conf_info& conf)
-{
-    conf.m_cpu.SetCpuType(28);
-    conf.m_tsk.m_nTskNum = kMaxObjects;
-    conf.m_tsk.m_nTskPriNum = kMaxObjects / 2;
-    for (int id = 1; id <= kMaxObjects; ++id) {
-        conf.m_tsk.SetTskData(id, id % 2, 384 + 4 * id, conf.m_tsk.GetTskFunc(id));
-        conf.m_sem.SetSemData(id, id % 2, id);
-        conf.m_dtq.SetDtqData(id, id % 2, id);
-        conf.m_cyc.SetCycData(id, id % 2, conf.m_cyc.GetCycFunc(id), 100 * id);
-        conf.m_flg.m_nFlgAttr[id - 1] = id % 8;
-    }
-    conf.m_flg.m_nFlgNum = conf.m_sem.m_nSemNum = conf.m_dtq.m_nDtqNum = conf.m_cyc.m_nCycNum = kMaxObjects;
-    conf.m_flg.SetUse(1);
-    conf.m_sem.SetUse(1);
-    conf.m_dtq.SetUse(1);
-    conf.m_tim.SetUse(1);
-    conf.m_cyc.SetUse(1);
-}
 
 // The editor as the application builds it, shown, with the largest configuration already in the tree.
 struct Editor {
@@ -70,7 +31,7 @@ struct Editor {
         view = frame->CreateView();
         view->OnInitialUpdate();
         frame->show();
-        Largest(doc->GetConfInfo());
+        benchutil::MakeLargestConfig(doc->GetConfInfo(), 28, kMaxObjects / 2);
         view->RefreshAll();
         QApplication::processEvents();
     }
@@ -119,7 +80,7 @@ void Report(benchmark::State& state, double seconds)
 // RefreshAll alone: the seven panels and the rebuild of every summary line.
 void RefreshLargest(benchmark::State& state, bool expanded, bool paint)
 {
-    BenchDir dir;
+    testutil::TempDir dir;
     if (dir.Path().empty()) {
         state.SkipWithError("no temporary folder");
         return;
@@ -152,7 +113,7 @@ BENCHMARK(BM_RefreshAllLargestExpandedAndPainted)->UseManualTime()->Unit(benchma
 int main(int argc, char** argv)
 {
     // Headless, with Qt's runtime folder and the settings profile in a private folder, never the user's.
-    BenchDir privateDir;
+    testutil::TempDir privateDir;
     if (privateDir.Path().empty()) return 2;
     ::chmod(privateDir.Path().c_str(), 0700);
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);

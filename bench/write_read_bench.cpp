@@ -13,50 +13,10 @@
 
 #include "doc.h"
 #include "writer.h"
+#include "bench_util.h"
+#include "test_util.h"
 
 namespace {
-
-class BenchDir {
-public:
-    BenchDir()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "qvbench-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr) m_path = pattern;
-    }
-    ~BenchDir()
-    {
-        std::error_code ec;
-        if (!m_path.empty()) std::filesystem::remove_all(m_path, ec);
-    }
-    BenchDir(const BenchDir&) = delete;
-    BenchDir& operator=(const BenchDir&) = delete;
-    const std::string& Path() const { return m_path; }
-    std::string File(const char* name) const { return m_path + "/" + name; }
-    bool Ok() const { return !m_path.empty(); }
-
-private:
-    std::string m_path;
-};
-
-void Largest(CCData_conf_info& conf)
-{
-    conf.m_cpu.SetCpuType(28);
-    conf.m_tsk.m_nTskNum = kMaxObjects;
-    conf.m_tsk.m_nTskPriNum = kMaxObjects;
-    for (int id = 1; id <= kMaxObjects; ++id) {
-        conf.m_tsk.SetTskData(id, id % 2, 384 + 4 * id, conf.m_tsk.GetTskFunc(id));
-        conf.m_sem.SetSemData(id, id % 2, id);
-        conf.m_dtq.SetDtqData(id, id % 2, id);
-        conf.m_cyc.SetCycData(id, id % 2, conf.m_cyc.GetCycFunc(id), 100 * id);
-        conf.m_flg.m_nFlgAttr[id - 1] = id % 8;
-    }
-    conf.m_flg.m_nFlgNum = conf.m_sem.m_nSemNum = conf.m_dtq.m_nDtqNum = conf.m_cyc.m_nCycNum = kMaxObjects;
-    conf.m_flg.SetUse(1);
-    conf.m_sem.SetUse(1);
-    conf.m_dtq.SetUse(1);
-    conf.m_tim.SetUse(1);
-    conf.m_cyc.SetUse(1);
-}
 
 // The floor: the bytes of one file in one system read, nothing else.
 std::size_t PlainRead(const std::string& path, std::string& buffer)
@@ -72,13 +32,13 @@ using Clock = std::chrono::steady_clock;
 
 void BM_WriteAndRereadLargest(benchmark::State& state)
 {
-    BenchDir dir;
-    if (!dir.Ok()) {
+    testutil::TempDir dir;
+    if (dir.Path().empty()) {
         state.SkipWithError("no temporary folder");
         return;
     }
     CQuorvaneConfiguratorDoc doc(dir.Path());
-    Largest(doc.GetConfInfo());
+    benchutil::MakeLargestConfig(doc.GetConfInfo(), 28, kMaxObjects);
     const std::string paths[3] = {dir.File("config.c"), dir.File("qvos.def"), dir.File("kinit.c")};
     std::string buffer(1 << 20, '\0');
     double writeReadSeconds = 0;
@@ -116,11 +76,11 @@ BENCHMARK(BM_WriteAndRereadLargest)->UseManualTime()->Unit(benchmark::kMicroseco
 // The same plain read alone, for the usual report line of the floor.
 void BM_PlainReadFloor(benchmark::State& state)
 {
-    BenchDir dir;
+    testutil::TempDir dir;
     CQuorvaneConfiguratorDoc doc(dir.Path());
-    Largest(doc.GetConfInfo());
+    benchutil::MakeLargestConfig(doc.GetConfInfo(), 28, kMaxObjects);
     const std::string paths[3] = {dir.File("config.c"), dir.File("qvos.def"), dir.File("kinit.c")};
-    if (!dir.Ok() || doc.WriteConfigFiles(paths[0], paths[1], paths[2]) != 0) {
+    if (dir.Path().empty() || doc.WriteConfigFiles(paths[0], paths[1], paths[2]) != 0) {
         state.SkipWithError("kernel files not written");
         return;
     }
@@ -137,7 +97,7 @@ BENCHMARK(BM_PlainReadFloor)->Unit(benchmark::kMicrosecond);
 void BM_BuildTextsLargest(benchmark::State& state)
 {
     CCData_conf_info conf;
-    Largest(conf);
+    benchutil::MakeLargestConfig(conf, 28, kMaxObjects);
     for (auto _ : state) {
         KernelFileTexts texts = MakeKernelFileTexts(conf, 2026, 12, 6);
         benchmark::DoNotOptimize(texts);
