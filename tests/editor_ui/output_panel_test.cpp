@@ -7,6 +7,7 @@
 #include <QTextBlock>
 
 #include "ui_test_util.h"
+#include "memory_size_examples.h"
 #include "ui_text.h"
 
 namespace {
@@ -159,21 +160,8 @@ TEST_F(OutputPanelTest, EstimateOfAFreshConfiguration)
 TEST_F(OutputPanelTest, EstimateWithEveryKindUsed)
 {
     CCData_conf_info& conf = Conf();
-    conf.m_cpu.SetCpuType(25);
-    conf.m_tsk.m_nTskNum = 5;
-    conf.m_tsk.m_nTskPriNum = 2;
-    conf.m_flg.SetUse(1);
-    conf.m_flg.m_nFlgNum = 2;
-    conf.m_sem.SetUse(1);
-    conf.m_sem.m_nSemNum = 3;
-    conf.m_dtq.SetUse(1);
-    conf.m_dtq.m_nDtqNum = 2;
-    conf.m_dtq.SetDtqData(1, 0, 4);
-    conf.m_dtq.SetDtqData(2, 0, 0);
+    memsizeexample::Type25WithEveryKindUsed(conf);
     conf.m_dtq.SetDtqData(3, 0, 100);  // beyond the count: not summed
-    conf.m_tim.SetUse(1);
-    conf.m_cyc.SetUse(1);
-    conf.m_cyc.m_nCycNum = 2;
     Panel()->CalcMemorySize();
     EXPECT_EQ(Figures(), QStringList({"7421", "211", "4823", "173"}));
 }

@@ -1,6 +1,7 @@
 // Tests of the memory-size estimate: the worked examples, the per-CPU constants, the choice of the ROM base
 // table, the typed-in tables themselves, and behaviour on values outside the usual ranges.
 #include "memory_size.h"
+#include "memory_size_examples.h"
 
 #include <gtest/gtest.h>
 
@@ -37,20 +38,7 @@ TEST(MemorySizeExamples, FreshConfiguration)
 TEST(MemorySizeExamples, Type25WithEveryKindUsed)
 {
     CCData_conf_info conf;
-    conf.m_cpu.SetCpuType(25);
-    conf.m_tsk.m_nTskNum = 5;
-    conf.m_tsk.m_nTskPriNum = 2;
-    conf.m_flg.SetUse(1);
-    conf.m_flg.m_nFlgNum = 2;
-    conf.m_sem.SetUse(1);
-    conf.m_sem.m_nSemNum = 3;
-    conf.m_dtq.SetUse(1);
-    conf.m_dtq.m_nDtqNum = 2;
-    conf.m_dtq.SetDtqData(1, 0, 4);
-    conf.m_dtq.SetDtqData(2, 0, 0);
-    conf.m_tim.SetUse(1);
-    conf.m_cyc.SetUse(1);
-    conf.m_cyc.m_nCycNum = 2;
+    memsizeexample::Type25WithEveryKindUsed(conf);
 
     const MemorySize m = EstimateMemorySize(conf);
     EXPECT_EQ(m.ram, 211);
