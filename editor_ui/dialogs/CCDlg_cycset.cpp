@@ -26,8 +26,7 @@ CCDlg_cycset::CCDlg_cycset(QWidget* parent, int id, const std::string& func, int
     form->addRow(AddLabel(1091, 3310), m_editTime);
     form->addRow(AddLabel(1090, 3311), m_cmbAttr);
     Body()->addLayout(form);
-    setTabOrder(m_editFunc, m_editTime);
-    setTabOrder(m_editTime, m_cmbAttr);
+    SetTabOrder({m_editFunc, m_editTime, m_cmbAttr});
 }
 
 CCDlg_cycset::~CCDlg_cycset() = default;
@@ -41,7 +40,6 @@ bool CCDlg_cycset::OnInitDialog()
     m_cmbAttr->addItem(LoadStr(3312));
     m_cmbAttr->addItem(LoadStr(3313));
     m_cmbAttr->setCurrentIndex(cycpanel::AttrItemIndex(m_nAttr));
-    m_editFunc->setFocus(Qt::OtherFocusReason);
     return true;
 }
 

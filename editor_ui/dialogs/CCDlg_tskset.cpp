@@ -46,8 +46,7 @@ CCDlg_tskset::CCDlg_tskset(QWidget* parent, int id, int priTaskCount, const std:
     form->addRow(AddLabel(2205, 3101), m_cmbState);
     form->addRow(AddLabel(2206, 3106), m_editStack);
     Body()->addLayout(form);
-    setTabOrder(m_editFunc, m_cmbState);
-    setTabOrder(m_cmbState, m_editStack);
+    SetTabOrder({m_editFunc, m_cmbState, m_editStack});
 }
 
 CCDlg_tskset::~CCDlg_tskset() = default;
@@ -63,7 +62,6 @@ bool CCDlg_tskset::OnInitDialog()
     m_cmbState->addItem(LoadStr(3103));
     m_cmbState->setCurrentIndex(taskpanel::StateItemIndex(m_nCpuType, m_nInitState));
     m_cmbState->setEnabled(taskpanel::IsStateChoiceEnabled(m_nCpuType));
-    m_editFunc->setFocus(Qt::OtherFocusReason);
     return true;
 }
 

@@ -9,7 +9,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "panels/panel_common.h"
 #include "text.h"
 #include "ui_text.h"
 
@@ -55,6 +57,8 @@ int CEntryEditDialog::DoModal()
 {
     m_nResult = -1;
     OnInitDialog();
+    const auto first = std::find_if(m_tabOrder.begin(), m_tabOrder.end(), [](QWidget* w) { return w->isEnabled(); });
+    if (first != m_tabOrder.end()) (*first)->setFocus(Qt::OtherFocusReason);
     exec();
     return m_nResult;
 }
@@ -97,6 +101,12 @@ void CEntryEditDialog::CheckPair(QAbstractButton* on, QAbstractButton* off)
 {
     on->setChecked(true);
     off->setChecked(false);
+}
+
+void CEntryEditDialog::SetTabOrder(const QList<QWidget*>& controls)
+{
+    m_tabOrder = controls + QList<QWidget*>{m_btnOk, m_btnCancel};
+    qvui::ChainTabOrder(m_tabOrder);
 }
 
 void CEntryEditDialog::accept() { OnOK(); }

@@ -11,6 +11,8 @@
 //   EndDialog(0).
 // - OnCancel(): Cancel, Esc and the close box all end here; one body for all kinds: EndDialog(-1), nothing
 //   is stored.
+// - SetTabOrder(): the kind's controls in reading order; Tab then reaches OK and Cancel last, and the dialog
+//   opens with the focus on the first of them that is enabled.
 // - CheckPair(): the handler body of a radio-button pair (checks one, unchecks its partner).
 // Controls carry the object name "ctl<id>" of their designed control id, so tests can find them.
 #pragma once
@@ -77,6 +79,8 @@ protected:
     // One button of a radio pair: checks `on`, unchecks `off`. The pair's buttons are not auto-exclusive,
     // so only these handlers decide their states, as the designed dialogs do.
     static void CheckPair(QAbstractButton* on, QAbstractButton* off);
+    // Tab runs through `controls` in this order, then OK and Cancel.
+    void SetTabOrder(const QList<QWidget*>& controls);
 
     const int m_nId;
 
@@ -84,6 +88,7 @@ private:
     Ids m_ids;
     int m_nResult = -1;
     std::vector<std::pair<QWidget*, int>> m_texts;  // control, string id
+    QList<QWidget*> m_tabOrder;
     QLineEdit* m_editId = nullptr;
     QVBoxLayout* m_layBody = nullptr;
     QPushButton* m_btnOk = nullptr;

@@ -41,25 +41,25 @@ CCtl_SDlg_Cpu::~CCtl_SDlg_Cpu() = default;
 
 void CCtl_SDlg_Cpu::CreateControls()
 {
-    m_lblMode = new QLabel(this);
-    m_lblLevel = new QLabel(this);
-    m_lblCpu = new QLabel(this);
-    m_cmbMode = new QComboBox(this);
-    m_cmbLevel = new QComboBox(this);
-    m_cmbCpu = new QComboBox(this);
+    QWidget* client = Client();
+    m_lblMode = new QLabel(client);
+    m_lblLevel = new QLabel(client);
+    m_lblCpu = new QLabel(client);
+    m_cmbMode = new QComboBox(client);
+    m_cmbLevel = new QComboBox(client);
+    m_cmbCpu = new QComboBox(client);
     for (QComboBox* combo : {m_cmbCpu, m_cmbMode, m_cmbLevel}) {
         combo->setEditable(false);
-        combo->setMinimumContentsLength(24);
-        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        // As wide as the longest item, so that every choice shows whole.
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     }
-    auto* layout = new QFormLayout(this);
+    auto* layout = new QFormLayout(client);
     layout->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     layout->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     layout->addRow(m_lblCpu, m_cmbCpu);
     layout->addRow(m_lblMode, m_cmbMode);
     layout->addRow(m_lblLevel, m_cmbLevel);
-    setTabOrder(m_cmbCpu, m_cmbMode);
-    setTabOrder(m_cmbMode, m_cmbLevel);
+    SetTabOrder({m_cmbCpu, m_cmbMode, m_cmbLevel});
     // Only the user's choice is a selection change; code that selects an item raises none.
     connect(m_cmbCpu, &QComboBox::activated, this, &CCtl_SDlg_Cpu::OnSelchangeCpu);
     connect(m_cmbMode, &QComboBox::activated, this, &CCtl_SDlg_Cpu::OnSelchangeMode);
@@ -75,6 +75,9 @@ bool CCtl_SDlg_Cpu::OnInitDialog()
     m_cmbCpu->clear();
     for (const std::string& name : cpupanel::CpuNames(Label)) m_cmbCpu->addItem(qvui::ToQ(name));
     SetModeList(type);
+    // The template's label width and list width (dialog units), unless the texts need more.
+    for (QLabel* label : {m_lblCpu, m_lblMode, m_lblLevel}) label->setMinimumWidth(qvui::DialogUnitsX(label, 65));
+    for (QComboBox* combo : {m_cmbCpu, m_cmbMode, m_cmbLevel}) combo->setMinimumWidth(qvui::DialogUnitsX(combo, 150));
     qvui::PlaceSettingPanel(this, m_pView);
     return true;
 }

@@ -85,25 +85,26 @@ CCtl_SDlg_Proj::~CCtl_SDlg_Proj() = default;
 
 void CCtl_SDlg_Proj::CreateControls()
 {
-    m_btnClear = new QPushButton(this);
-    m_btnReload = new QPushButton(this);
-    m_grpOutput = new QGroupBox(this);
-    m_grpInput = new QGroupBox(this);
-    m_lblDir = new QLabel(this);
+    QWidget* client = Client();
+    m_btnClear = new QPushButton(client);
+    m_btnReload = new QPushButton(client);
+    m_grpOutput = new QGroupBox(client);
+    m_grpInput = new QGroupBox(client);
+    m_lblDir = new QLabel(client);
     m_lblOutKinit = new QLabel(m_grpOutput);
     m_lblOutDef = new QLabel(m_grpOutput);
     m_lblOutConfig = new QLabel(m_grpOutput);
     m_lblInKinit = new QLabel(m_grpInput);
     m_lblInDef = new QLabel(m_grpInput);
     m_lblInConfig = new QLabel(m_grpInput);
-    m_edtDir = new QLineEdit(this);
+    m_edtDir = new QLineEdit(client);
     m_edtOutKinit = new QLineEdit(m_grpOutput);
     m_edtOutDef = new QLineEdit(m_grpOutput);
     m_edtOutConfig = new QLineEdit(m_grpOutput);
     m_edtInKinit = new QLineEdit(m_grpInput);
     m_edtInDef = new QLineEdit(m_grpInput);
     m_edtInConfig = new QLineEdit(m_grpInput);
-    m_btnDir = new QPushButton(QStringLiteral("..."), this);
+    m_btnDir = new QPushButton(QStringLiteral("..."), client);
     m_btnOutKinit = new QPushButton(QStringLiteral("..."), m_grpOutput);
     m_btnOutDef = new QPushButton(QStringLiteral("..."), m_grpOutput);
     m_btnOutConfig = new QPushButton(QStringLiteral("..."), m_grpOutput);
@@ -115,7 +116,6 @@ void CCtl_SDlg_Proj::CreateControls()
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     for (QPushButton* button : {m_btnDir, m_btnOutKinit, m_btnOutDef, m_btnOutConfig, m_btnInKinit, m_btnInDef, m_btnInConfig}) {
-        button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 16);
         button->setAutoDefault(false);
     }
     m_btnClear->setAutoDefault(false);
@@ -147,12 +147,16 @@ void CCtl_SDlg_Proj::CreateControls()
     buttons->addWidget(m_btnReload);
     buttons->addWidget(m_btnClear);
     buttons->addStretch(1);
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(client);
     layout->addLayout(top);
     layout->addWidget(m_grpInput);
     layout->addWidget(m_grpOutput);
     layout->addLayout(buttons);
     layout->addStretch(1);
+    // Reading order: each path edit, then its "...", from the folder down to output kinit.c, then the buttons.
+    SetTabOrder({m_edtDir, m_btnDir, m_edtInConfig, m_btnInConfig, m_edtInDef, m_btnInDef, m_edtInKinit,
+                 m_btnInKinit, m_edtOutConfig, m_btnOutConfig, m_edtOutDef, m_btnOutDef, m_edtOutKinit,
+                 m_btnOutKinit, m_btnReload, m_btnClear});
 
     connect(m_btnDir, &QPushButton::clicked, this, &CCtl_SDlg_Proj::OnClickedFolder);
     connect(m_btnInConfig, &QPushButton::clicked, this, &CCtl_SDlg_Proj::OnClickedInConfig);
@@ -178,6 +182,15 @@ bool CCtl_SDlg_Proj::OnInitDialog()
     m_lblInKinit->setText(LoadStr(3321));
     m_lblInDef->setText(LoadStr(3320));
     m_lblInConfig->setText(LoadStr(3319));
+    // The template's widths (dialog units) where the texts leave room: label column, "...", the buttons.
+    m_lblDir->setMinimumWidth(qvui::TemplateSize(m_lblDir, 71, 12).width());
+    for (QLabel* label : {m_lblOutKinit, m_lblOutDef, m_lblOutConfig, m_lblInKinit, m_lblInDef, m_lblInConfig}) {
+        label->setMinimumWidth(qvui::TemplateSize(label, 41, 12).width());
+    }
+    for (QPushButton* button : {m_btnDir, m_btnOutKinit, m_btnOutDef, m_btnOutConfig, m_btnInKinit, m_btnInDef, m_btnInConfig}) {
+        qvui::FitButtonWidth(button, 12);
+    }
+    for (QPushButton* button : {m_btnReload, m_btnClear}) button->setMinimumSize(qvui::TemplateSize(button, 45, 14));
     for (QLineEdit* edit : {m_edtDir, m_edtOutKinit, m_edtOutDef, m_edtOutConfig, m_edtInKinit, m_edtInDef, m_edtInConfig}) {
         edit->setValidator(new PathLimitValidator(edit, kPathLimit));
     }

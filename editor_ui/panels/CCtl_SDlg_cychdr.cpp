@@ -32,9 +32,9 @@ CCtl_SDlg_cychdr::CCtl_SDlg_cychdr(CQuorvaneConfiguratorView* view)
 
 CCtl_SDlg_cychdr::~CCtl_SDlg_cychdr() = default;
 
-void CCtl_SDlg_cychdr::CreateHeader(QWidget* header)
+QList<QWidget*> CCtl_SDlg_cychdr::CreateHeader(QWidget* header)
 {
-    CSwitchableListPanel::CreateHeader(header);
+    const QList<QWidget*> controls = CSwitchableListPanel::CreateHeader(header);
     // A sibling, not a child, of the check box: a child would be greyed with it. Clicks pass through to
     // the box underneath.
     m_lblUse = new QLabel(header);
@@ -42,6 +42,7 @@ void CCtl_SDlg_cychdr::CreateHeader(QWidget* header)
     m_lblUse->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_lblUse->setAutoFillBackground(true);
     UseCheck()->installEventFilter(this);
+    return controls;
 }
 
 bool CCtl_SDlg_cychdr::OnInitDialog()

@@ -22,7 +22,7 @@ public:
     QLabel* UseLabel() const { return m_lblUse; }
 
 protected:
-    void CreateHeader(QWidget* header) override;
+    QList<QWidget*> CreateHeader(QWidget* header) override;
     bool OnInitDialog() override;
     void FillListRow(int row, int id) override;
     std::unique_ptr<CEntryEditDialog> CreateEditDialog(int id) override;

@@ -50,18 +50,19 @@ CCtl_SDlg_output::~CCtl_SDlg_output() = default;
 void CCtl_SDlg_output::CreateControls()
 {
     setObjectName(QStringLiteral("panel1801"));
-    m_wndRebuildLabel = MakeLabel(this, QString(), "label1081");
-    m_wndMemSizeLabel = MakeLabel(this, QString(), "label1078");
-    m_editRebuildRom = MakeFigure(this, "edit1109");
-    m_editRebuildRam = MakeFigure(this, "edit1080");
-    m_editRom = MakeFigure(this, "edit1107");
-    m_editRam = MakeFigure(this, "edit1077");
-    QLabel* ramLabel = MakeLabel(this, QStringLiteral("RAM="), "label1076");
-    QLabel* rebuildRamLabel = MakeLabel(this, QStringLiteral("RAM="), "label1079");
-    QLabel* closing = MakeLabel(this, QStringLiteral(")"), "label1082");
+    QWidget* client = Client();
+    m_wndRebuildLabel = MakeLabel(client, QString(), "label1081");
+    m_wndMemSizeLabel = MakeLabel(client, QString(), "label1078");
+    m_editRebuildRom = MakeFigure(client, "edit1109");
+    m_editRebuildRam = MakeFigure(client, "edit1080");
+    m_editRom = MakeFigure(client, "edit1107");
+    m_editRam = MakeFigure(client, "edit1077");
+    QLabel* ramLabel = MakeLabel(client, QStringLiteral("RAM="), "label1076");
+    QLabel* rebuildRamLabel = MakeLabel(client, QStringLiteral("RAM="), "label1079");
+    QLabel* closing = MakeLabel(client, QStringLiteral(")"), "label1082");
     closing->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    m_editLog = new QPlainTextEdit(this);
+    m_editLog = new QPlainTextEdit(client);
     m_editLog->setObjectName(QStringLiteral("edit901"));
     m_editLog->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_editLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -74,9 +75,10 @@ void CCtl_SDlg_output::CreateControls()
         hidden->hide();
     }
 
-    // One line "Memory Size : ROM=" [ROM] "RAM=" [RAM] above the log, sized for the texts in either language.
+    // One line "Memory Size : ROM=" [ROM] "RAM=" [RAM] above the log, sized for the texts in either language
+    // and as high as its edits and labels need.
     const QFontMetrics metrics(font());
-    const int height = std::max(20, metrics.height() + 8);
+    const int height = std::max({20, m_editRom->sizeHint().height(), m_wndMemSizeLabel->sizeHint().height()});
     const int figureWidth = metrics.horizontalAdvance(QStringLiteral("0000000")) + 12;
     const int top = 6;
     const int labelWidth = std::max(metrics.horizontalAdvance(LoadStr(3402)), metrics.horizontalAdvance(LoadStr(3403))) + 6;
@@ -97,6 +99,11 @@ void CCtl_SDlg_output::CreateControls()
     closing->setGeometry(x + labelWidth + figureWidth + 8, top, 10, height);
 
     m_editLog->move(12, top + height + 10);
+    // Below this the panel scrolls: the memory-size line whole, the log at its least size.
+    const QSize log = m_editLog->minimumSizeHint();
+    SetClientMinimumSize(QSize(std::max(m_editRam->geometry().right() + 1 + kLogMargin, 12 + log.width() + kLogMargin),
+                               m_editLog->y() + log.height() + kLogMargin));
+    SetTabOrder({m_editRom, m_editRam, m_editLog});
 }
 
 bool CCtl_SDlg_output::OnInitDialog()
@@ -115,7 +122,7 @@ bool CCtl_SDlg_output::OnInitDialog()
         setGeometry(vbarRight + 4, top, outer.x() + outer.width() - vbarRight - 1,
                     outer.y() + outer.height() - top);
     }
-    OnSize(width(), height());
+    OnSize(Client()->width(), Client()->height());
     return true;
 }
 
@@ -129,12 +136,6 @@ void CCtl_SDlg_output::OnCtlColor()
         field->setPalette(palette);
         field->setAutoFillBackground(true);
     }
-}
-
-void CCtl_SDlg_output::resizeEvent(QResizeEvent* event)
-{
-    QFrame::resizeEvent(event);
-    OnSize(width(), height());
 }
 
 void CCtl_SDlg_output::OnSize(int cx, int cy)

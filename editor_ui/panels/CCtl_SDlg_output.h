@@ -9,7 +9,6 @@ class CQuorvaneConfiguratorView;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QResizeEvent;
 
 class CCtl_SDlg_output : public CSettingPanel {
     Q_OBJECT
@@ -48,8 +47,10 @@ public:
 protected:
     void CreateControls() override;
     bool OnInitDialog() override;
-    void OnSize(int cx, int cy);
-    void resizeEvent(QResizeEvent* event) override;
+
+public:
+    // The log keeps its left and top and ends kLogMargin short of the client area's right and bottom.
+    void OnSize(int cx, int cy) override;
 
 private:
     void OnCtlColor();

@@ -26,22 +26,23 @@ CCtl_SDlg_systim::~CCtl_SDlg_systim() = default;
 void CCtl_SDlg_systim::CreateControls()
 {
     setObjectName(QStringLiteral("panel1701"));
-    m_chkUse = new QCheckBox(this);
+    QWidget* client = Client();
+    m_chkUse = new QCheckBox(client);
     m_chkUse->setObjectName(QStringLiteral("check1079"));
-    m_lblCyclicTime = new QLabel(this);
+    m_lblCyclicTime = new QLabel(client);
     m_lblCyclicTime->setObjectName(QStringLiteral("label1080"));
-    m_editCyclicTime = new QLineEdit(this);
+    m_editCyclicTime = new QLineEdit(client);
     m_editCyclicTime->setObjectName(QStringLiteral("edit1081"));
     m_editCyclicTime->setAlignment(Qt::AlignRight);
     m_editCyclicTime->setMaximumWidth(m_editCyclicTime->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 14);
 
-    auto* layout = new QGridLayout(this);
+    auto* layout = new QGridLayout(client);
     layout->addWidget(m_chkUse, 0, 0, 1, 2);
     layout->addWidget(m_lblCyclicTime, 1, 0);
     layout->addWidget(m_editCyclicTime, 1, 1);
     layout->setColumnStretch(2, 1);
     layout->setRowStretch(2, 1);
-    setTabOrder(m_chkUse, m_editCyclicTime);
+    SetTabOrder({m_chkUse, m_editCyclicTime});
 
     // Only the user's click is a click; code that sets the check raises none.
     connect(m_chkUse, &QCheckBox::clicked, this, &CCtl_SDlg_systim::OnClickedUse);

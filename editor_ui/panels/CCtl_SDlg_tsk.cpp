@@ -30,7 +30,7 @@ CCtl_SDlg_tsk::CCtl_SDlg_tsk(CQuorvaneConfiguratorView* view) : CEntryListPanel(
 
 CCtl_SDlg_tsk::~CCtl_SDlg_tsk() = default;
 
-void CCtl_SDlg_tsk::CreateHeader(QWidget* header)
+QList<QWidget*> CCtl_SDlg_tsk::CreateHeader(QWidget* header)
 {
     m_lblNumber = new QLabel(header);
     qvui::SetControlId(m_lblNumber, 1202);
@@ -52,10 +52,10 @@ void CCtl_SDlg_tsk::CreateHeader(QWidget* header)
     grid->addWidget(m_lblPriNumber, 1, 0);
     grid->addWidget(m_cmbPriNumber, 1, 1);
     grid->setColumnStretch(2, 1);
-    QWidget::setTabOrder(m_cmbNumber, m_cmbPriNumber);
     // Only the user's choice is a change; code that selects raises none.
     connect(m_cmbNumber, &QComboBox::activated, this, &CCtl_SDlg_tsk::OnSelchangeNumber);
     connect(m_cmbPriNumber, &QComboBox::activated, this, &CCtl_SDlg_tsk::OnSelchangePriNumber);
+    return {m_cmbNumber, m_cmbPriNumber};
 }
 
 bool CCtl_SDlg_tsk::OnInitDialog()

@@ -31,7 +31,7 @@ public slots:
     void OnSelchangePriNumber();
 
 protected:
-    void CreateHeader(QWidget* header) override;
+    QList<QWidget*> CreateHeader(QWidget* header) override;
     bool OnInitDialog() override;
     void FillListRow(int row, int id) override;
     std::unique_ptr<CEntryEditDialog> CreateEditDialog(int id) override;

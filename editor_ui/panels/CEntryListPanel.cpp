@@ -3,7 +3,6 @@
 
 #include <QComboBox>
 #include <QHeaderView>
-#include <QResizeEvent>
 #include <QTreeWidget>
 #include <algorithm>
 
@@ -32,9 +31,9 @@ CEntryListPanel::~CEntryListPanel() = default;
 
 void CEntryListPanel::CreateControls()
 {
-    m_wndHeader = new QWidget(this);
-    CreateHeader(m_wndHeader);
-    m_wndList = new QTreeWidget(this);
+    m_wndHeader = new QWidget(Client());
+    m_headerControls = CreateHeader(m_wndHeader);
+    m_wndList = new QTreeWidget(Client());
     qvui::SetControlId(m_wndList, m_kind.listId);
     m_wndList->setRootIsDecorated(false);
     m_wndList->setItemsExpandable(false);
@@ -67,7 +66,12 @@ void CEntryListPanel::SetUpList()
     m_wndHeader->setGeometry(kMargin, kMargin, m_wndHeader->sizeHint().width(), m_wndHeader->sizeHint().height());
     const int top = m_wndHeader->sizeHint().height() > 0 ? m_wndHeader->geometry().bottom() + 1 + kGap : kMargin;
     m_wndList->move(kMargin, top);
-    OnSize(width(), height());
+    // Below this the panel scrolls: the header whole, the list at its least size.
+    const QSize list = m_wndList->minimumSizeHint();
+    SetClientMinimumSize(QSize(std::max(kMargin + m_wndHeader->width() + kMargin, kMargin + list.width() + 20),
+                               top + list.height() + 15));
+    OnSize(Client()->width(), Client()->height());
+    SetTabOrder(m_headerControls + QList<QWidget*>{m_wndList});
 }
 
 void CEntryListPanel::FillNumberCombo(QComboBox* combo, int first, int last)
@@ -126,12 +130,6 @@ void CEntryListPanel::OnSize(int cx, int cy)
     if (m_wndList == nullptr) return;
     const QPoint topLeft = m_wndList->pos();
     m_wndList->resize(std::max(0, cx - topLeft.x() - 20), std::max(0, cy - topLeft.y() - 15));
-}
-
-void CEntryListPanel::resizeEvent(QResizeEvent* event)
-{
-    CSettingPanel::resizeEvent(event);
-    OnSize(event->size().width(), event->size().height());
 }
 
 CCData_conf_info& CEntryListPanel::Conf() const { return m_pView->GetDocument()->GetConfInfo(); }

@@ -11,8 +11,8 @@
 //   parent.
 // - StoreEditDialog(id, dialog): after OK, the dialog's getters into the configuration through the kind's
 //   setter (which marks the entry as set by the user).
-// A kind with controls above the list (use check box, count combo boxes) builds them in CreateHeader(); the
-// kinds that can be switched off get theirs from CSwitchableListPanel. A kind deriving from this class
+// A kind with controls above the list (use check box, count combo boxes) builds them in CreateHeader() and
+// returns those that take the focus in reading order (Tab then reaches the list last); the kinds that can be switched off get theirs from CSwitchableListPanel. A kind deriving from this class
 // directly (the task panel) writes its own OnInitDialog(): header texts, FillNumberCombo() for its count
 // lists, then SetUpList() (after the texts: it lays the list out below the header), then
 // qvui::PlaceSettingPanel(this, m_pView); and its own RefreshPanel(), ending in SetListCount().
@@ -21,7 +21,8 @@
 //
 // Shared operations: SetListCount() rebuilds the rows for ids 1..count; OnDblclkList() runs the dialog of the
 // selected row (nothing without a selection; after any end of the dialog the view's RefreshAll); OnSize()
-// stretches the list to the panel's size less a margin of 20 right and 15 below.
+// stretches the list to the panel's client size less a margin of 20 right and 15 below; where the panel is
+// smaller than the header and the list's least size, it scrolls.
 #pragma once
 
 #include <QString>
@@ -34,7 +35,6 @@
 class CCData_conf_info;
 class CEntryEditDialog;
 class QComboBox;
-class QResizeEvent;
 class QTreeWidget;
 
 class CEntryListPanel : public CSettingPanel {
@@ -57,7 +57,7 @@ public:
     // The double-click on the list: edits the object of the selected row.
     void OnDblclkList();
     // Keeps the list's left and top and gives it width cx - left - 20 and height cy - top - 15.
-    void OnSize(int cx, int cy);
+    void OnSize(int cx, int cy) override;
 
     QTreeWidget* List() const { return m_wndList; }
     // Row `row`'s text in `column`; empty when there is no such cell.
@@ -75,7 +75,11 @@ protected:
     void SetUpList();
 
     // The kind's controls above the list, in `header` (laid out by the kind).
-    virtual void CreateHeader(QWidget* header) { (void)header; }
+    virtual QList<QWidget*> CreateHeader(QWidget* header)
+    {
+        (void)header;
+        return {};
+    }
     virtual void FillListRow(int row, int id) = 0;
     virtual std::unique_ptr<CEntryEditDialog> CreateEditDialog(int id) = 0;
     virtual void StoreEditDialog(int id, const CEntryEditDialog& dialog) = 0;
@@ -88,10 +92,9 @@ protected:
     void RefreshView() const;
     void CalcMemorySize() const;
 
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
     const Kind m_kind;
     QWidget* m_wndHeader = nullptr;
+    QList<QWidget*> m_headerControls;
     QTreeWidget* m_wndList = nullptr;
 };

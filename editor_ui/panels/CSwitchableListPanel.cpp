@@ -20,7 +20,7 @@ CSwitchableListPanel::CSwitchableListPanel(CQuorvaneConfiguratorView* view, Kind
 
 CSwitchableListPanel::~CSwitchableListPanel() = default;
 
-void CSwitchableListPanel::CreateHeader(QWidget* header)
+QList<QWidget*> CSwitchableListPanel::CreateHeader(QWidget* header)
 {
     m_chkUse = new QCheckBox(header);
     qvui::SetControlId(m_chkUse, m_header.useId);
@@ -40,6 +40,7 @@ void CSwitchableListPanel::CreateHeader(QWidget* header)
     // Only the user's click or choice is a change; code that checks or selects raises none.
     connect(m_chkUse, &QCheckBox::clicked, this, &CSwitchableListPanel::OnClickedUse);
     connect(m_cmbNumber, &QComboBox::activated, this, &CSwitchableListPanel::OnSelchangeNumber);
+    return {m_chkUse, m_cmbNumber};
 }
 
 bool CSwitchableListPanel::OnInitDialog()

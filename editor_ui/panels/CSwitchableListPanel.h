@@ -40,7 +40,7 @@ public slots:
 protected:
     CSwitchableListPanel(CQuorvaneConfiguratorView* view, Kind kind, Header header);
 
-    void CreateHeader(QWidget* header) override;
+    QList<QWidget*> CreateHeader(QWidget* header) override;
     // Labels, count items, list set-up and placement.
     bool OnInitDialog() override;
 

@@ -279,17 +279,20 @@ TEST_F(EntryListPanelTest, ListStretchesWithThePanel)
         CSwitchableListPanel* panel = Panels()[i];
         (View()->*show[i])();
         ASSERT_TRUE(panel->isVisible());
+        // The rule works on the panel's client area, inside its sunken edge.
+        const QWidget* client = panel->Client();
         panel->resize(500, 400);
+        ASSERT_EQ(client->size(), panel->contentsRect().size());
         const QRect list = panel->List()->geometry();
-        EXPECT_EQ(list.width(), 500 - list.left() - 20);
-        EXPECT_EQ(list.height(), 400 - list.top() - 15);
+        EXPECT_EQ(list.width(), client->width() - list.left() - 20);
+        EXPECT_EQ(list.height(), client->height() - list.top() - 15);
         const QPoint topLeft = list.topLeft();
         panel->resize(640, 300);
         EXPECT_EQ(panel->List()->geometry().topLeft(), topLeft);
-        EXPECT_EQ(panel->List()->width(), 640 - topLeft.x() - 20);
-        EXPECT_EQ(panel->List()->height(), 300 - topLeft.y() - 15);
+        EXPECT_EQ(panel->List()->width(), client->width() - topLeft.x() - 20);
+        EXPECT_EQ(panel->List()->height(), client->height() - topLeft.y() - 15);
         // The list sits below the panel's header controls.
-        EXPECT_GT(topLeft.y(), panel->NumberCombo()->mapTo(panel, QPoint(0, panel->NumberCombo()->height())).y());
+        EXPECT_GT(topLeft.y(), panel->NumberCombo()->mapTo(client, QPoint(0, panel->NumberCombo()->height())).y());
     }
 }
 

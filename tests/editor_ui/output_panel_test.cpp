@@ -136,19 +136,24 @@ TEST_F(OutputPanelTest, EscAndEnterChangeNothing)
 
 TEST_F(OutputPanelTest, LogStretchesNinePixelsShortOfTheRightAndBottomEdges)
 {
+    // The rule works on the panel's client area: inside its sunken edge, and never smaller than the
+    // memory-size line and the log's least size (the panel scrolls then).
     const QPoint topLeft = Panel()->LogEdit()->pos();
+    const QWidget* client = Panel()->Client();
     for (const QSize size : {QSize(500, 200), QSize(300, 120), QSize(640, 330)}) {
         Panel()->resize(size);
+        EXPECT_EQ(client->size(), Panel()->contentsRect().size().expandedTo(client->minimumSize()));
         const QRect log = Panel()->LogEdit()->geometry();
         EXPECT_EQ(log.topLeft(), topLeft);
-        EXPECT_EQ(log.x() + log.width(), size.width() - 9);
-        EXPECT_EQ(log.y() + log.height(), size.height() - 9);
+        EXPECT_EQ(log.x() + log.width(), client->width() - 9);
+        EXPECT_EQ(log.y() + log.height(), client->height() - 9);
     }
     // The view's layout sizes the panel; the log follows.
     View()->OnSize(View()->width(), View()->height() + 40);
     const QRect log = Panel()->LogEdit()->geometry();
-    EXPECT_EQ(log.x() + log.width(), Panel()->width() - 9);
-    EXPECT_EQ(log.y() + log.height(), Panel()->height() - 9);
+    EXPECT_EQ(client->size(), Panel()->contentsRect().size());
+    EXPECT_EQ(log.x() + log.width(), client->width() - 9);
+    EXPECT_EQ(log.y() + log.height(), client->height() - 9);
 }
 
 TEST_F(OutputPanelTest, EstimateOfAFreshConfiguration)

@@ -1,0 +1,188 @@
+// Every panel and edit dialog walked in the language of the test program (English, and Japanese in the
+// Japanese program), with a configuration loaded at the default frame size: no control below its natural
+// height, no text cut, nothing outside its parent, Tab in reading order starting where showing the panel put
+// the focus. A picture of each panel and dialog is written for review next to the build.
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <algorithm>
+#include <functional>
+
+#include "dialogs/CEntryEditDialog.h"
+#include "entry_list_test_util.h"
+#include "load_test_util.h"
+#include "panels/CEntryListPanel.h"
+
+namespace {
+
+QString Name(const QWidget* w)
+{
+    QString text;
+    if (auto* label = qobject_cast<const QLabel*>(w)) text = label->text();
+    else if (auto* button = qobject_cast<const QAbstractButton*>(w)) text = button->text();
+    else if (auto* group = qobject_cast<const QGroupBox*>(w)) text = group->title();
+    else if (auto* combo = qobject_cast<const QComboBox*>(w)) text = combo->currentText();
+    return QStringLiteral("%1 %2 \"%3\"").arg(QLatin1String(w->metaObject()->className()), w->objectName(), text);
+}
+
+// The controls of a panel or dialog: widgets of a control class that are not parts of another control.
+bool IsControl(const QWidget* w)
+{
+    return qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w) ||
+           qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
+           qobject_cast<const QGroupBox*>(w) || qobject_cast<const QAbstractScrollArea*>(w);
+}
+std::vector<QWidget*> Controls(QWidget* root)
+{
+    std::vector<QWidget*> controls;
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        if (!IsControl(w) || !w->isVisibleTo(root) || qobject_cast<QScrollArea*>(w)) continue;
+        bool part = false;
+        for (QWidget* p = w->parentWidget(); p != root && p != nullptr; p = p->parentWidget()) {
+            part = part || qobject_cast<QComboBox*>(p) || qobject_cast<QLineEdit*>(p) ||
+                   (qobject_cast<QAbstractScrollArea*>(p) && !qobject_cast<QScrollArea*>(p));
+        }
+        if (!part) controls.push_back(w);
+    }
+    return controls;
+}
+
+// A control squeezed below what its style and font need, with its text cut, or reaching out of its parent.
+void CheckSizes(QWidget* root, const QString& where, QStringList& faults)
+{
+    for (QWidget* w : Controls(root)) {
+        const QString name = where + QStringLiteral(": ") + Name(w);
+        const bool shrinks = (w->sizePolicy().verticalPolicy() & QSizePolicy::ShrinkFlag) != 0;
+        const int natural = shrinks ? w->minimumSizeHint().height() : w->sizeHint().height();
+        if (w->height() < natural) faults << QStringLiteral("%1 is %2 high, needs %3").arg(name).arg(w->height()).arg(natural);
+        if (!w->parentWidget()->rect().contains(w->geometry())) faults << name + QStringLiteral(" reaches out of its parent");
+        int room = w->width();
+        int text = 0;
+        if (qobject_cast<QLabel*>(w) || qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w) ||
+            qobject_cast<QGroupBox*>(w)) {
+            text = w->minimumSizeHint().width();
+        } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+            text = button->fontMetrics().horizontalAdvance(button->text());
+        } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            QStyleOptionComboBox option;
+            option.initFrom(combo);
+            room = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).width();
+            text = combo->fontMetrics().horizontalAdvance(combo->currentText());
+        }
+        if (room < text) faults << QStringLiteral("%1 has %2 pixels for a text of %3").arg(name).arg(room).arg(text);
+    }
+}
+
+// The controls that Tab stops at, in reading order: rows from the top, each row from the left.
+std::vector<QWidget*> ReadingOrder(QWidget* root)
+{
+    std::vector<std::pair<QRect, QWidget*>> stops;
+    for (QWidget* w : Controls(root)) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled()) stops.emplace_back(QRect(w->mapTo(root, QPoint()), w->size()), w);
+    }
+    std::sort(stops.begin(), stops.end(), [](const auto& a, const auto& b) { return a.first.center().y() < b.first.center().y(); });
+    std::vector<QWidget*> order;
+    for (size_t row = 0; row < stops.size();) {
+        // One row: every control that the first one's middle line runs through.
+        const int line = stops[row].first.center().y();
+        size_t end = row;
+        while (end < stops.size() && stops[end].first.top() <= line) ++end;
+        std::sort(stops.begin() + row, stops.begin() + end, [](const auto& a, const auto& b) { return a.first.x() < b.first.x(); });
+        for (size_t i = row; i < end; ++i) order.push_back(stops[i].second);
+        row = end;
+    }
+    return order;
+}
+
+// Tab from the focused control runs through the reading order; the focus starts at its first control.
+void CheckTabOrder(QWidget* root, const QString& where, QStringList& faults)
+{
+    const std::vector<QWidget*> order = ReadingOrder(root);
+    if (order.empty()) return;
+    QWidget* focus = root->window()->focusWidget();
+    if (focus != order.front()) faults << where + QStringLiteral(": the focus is on ") + (focus ? Name(focus) : QStringLiteral("nothing"));
+    order.front()->setFocus(Qt::TabFocusReason);
+    for (size_t i = 1; i < order.size(); ++i) {
+        QTest::keyClick(root->window()->focusWidget(), Qt::Key_Tab);
+        QWidget* reached = root->window()->focusWidget();
+        if (reached != order[i]) {
+            faults << QStringLiteral("%1: Tab from %2 reaches %3, not %4")
+                          .arg(where, Name(order[i - 1]), reached ? Name(reached) : QStringLiteral("nothing"), Name(order[i]));
+            return;
+        }
+    }
+}
+
+void Save(QWidget* w, const QString& name)
+{
+    QByteArray dir = qgetenv("QV_SCREENSHOT_DIR");
+    if (dir.isEmpty()) dir = QV_SCREENSHOT_DEFAULT_DIR;
+    QDir().mkpath(QString::fromLocal8Bit(dir));
+    const QString suffix = qvui::IsJapanese() ? QStringLiteral("_ja") : QString();
+    EXPECT_TRUE(w->grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/") + name + suffix + QStringLiteral(".png")));
+}
+
+class PanelWalker : public uitest::LoadTest {
+protected:
+    void SetUp() override
+    {
+#ifdef QV_JAPANESE_PROGRAM
+        if (!uitest::JapaneseLocaleReady()) GTEST_SKIP() << uitest::JapaneseLocaleProblem();
+        ASSERT_TRUE(qvui::IsJapanese());
+#endif
+        LoadTest::SetUp();
+    }
+};
+
+TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
+{
+    ChooseFolder(MakeSet("trio"));
+    ASSERT_EQ(View()->m_nEnableMask, 0x3ffu);
+    QStringList faults;
+    const char* const panels[] = {"panel_files", "panel_cpu", "panel_task", "panel_eventflag", "panel_semaphore",
+                                  "panel_dataqueue", "panel_systemtime", "panel_cyclic"};
+    const std::function<void()> show[] = {[&] { View()->OnSelectConfFiles(); }, [&] { View()->OnCpuKernelMaskLevel(); },
+                                          [&] { View()->OnTask(); },            [&] { View()->OnEventflg(); },
+                                          [&] { View()->OnSemaphore(); },       [&] { View()->OnDataQue(); },
+                                          [&] { View()->OnSystemTime(); },      [&] { View()->OnCyclicHandler(); }};
+    for (int i = 0; i < CQuorvaneConfiguratorView::kCategoryCount; ++i) {
+        show[i]();
+        QWidget* panel = View()->SettingPanel(i);
+        ASSERT_TRUE(panel->isVisible()) << panels[i];
+        QCoreApplication::processEvents();
+        // The picture as the panel opens, before Tab scrolls it.
+        Save(Frame(), QLatin1String(panels[i]));
+        CheckSizes(panel, QLatin1String(panels[i]), faults);
+        CheckTabOrder(panel, QLatin1String(panels[i]), faults);
+    }
+    CheckSizes(View()->OutputPanel(), QStringLiteral("panel_output"), faults);
+    View()->OutputPanel()->RomEdit()->setFocus();
+    CheckTabOrder(View()->OutputPanel(), QStringLiteral("panel_output"), faults);
+
+    // The five edit dialogs, each opened by a double-click on the first row of its panel.
+    const std::pair<int, const char*> dialogs[] = {{2, "dialog_task"}, {3, "dialog_eventflag"}, {4, "dialog_semaphore"},
+                                                   {5, "dialog_dataqueue"}, {7, "dialog_cyclic"}};
+    for (const auto& [index, name] : dialogs) {
+        show[index]();
+        auto* panel = static_cast<CEntryListPanel*>(View()->SettingPanel(index));
+        panel->List()->setCurrentItem(panel->List()->topLevelItem(0));
+        const bool seen = uitest::AnswerDialog<CEntryEditDialog>([&] { panel->OnDblclkList(); }, [&](CEntryEditDialog* dialog) {
+            Save(dialog, QLatin1String(name));
+            CheckSizes(dialog, QLatin1String(name), faults);
+            CheckTabOrder(dialog, QLatin1String(name), faults);
+        });
+        EXPECT_TRUE(seen) << name;
+    }
+    EXPECT_TRUE(faults.isEmpty()) << qvui::FromQ(faults.join(QLatin1Char('\n')));
+}
+
+}  // namespace
