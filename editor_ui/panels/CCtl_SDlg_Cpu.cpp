@@ -76,7 +76,10 @@ bool CCtl_SDlg_Cpu::OnInitDialog()
     for (const std::string& name : cpupanel::CpuNames(Label)) m_cmbCpu->addItem(qvui::ToQ(name));
     SetModeList(type);
     // The template's label width and list width (dialog units), unless the texts need more.
-    for (QLabel* label : {m_lblCpu, m_lblMode, m_lblLevel}) label->setMinimumWidth(qvui::DialogUnitsX(label, 65));
+    for (QLabel* label : {m_lblCpu, m_lblMode, m_lblLevel}) {
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setMinimumWidth(qvui::DialogUnitsX(label, 65));
+    }
     for (QComboBox* combo : {m_cmbCpu, m_cmbMode, m_cmbLevel}) combo->setMinimumWidth(qvui::DialogUnitsX(combo, 150));
     qvui::PlaceSettingPanel(this, m_pView);
     return true;

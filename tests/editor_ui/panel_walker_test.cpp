@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <algorithm>
@@ -167,6 +168,28 @@ TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
     CheckSizes(View()->OutputPanel(), QStringLiteral("panel_output"), faults);
     View()->OutputPanel()->RomEdit()->setFocus();
     CheckTabOrder(View()->OutputPanel(), QStringLiteral("panel_output"), faults);
+
+    // The horizontal bar dragged as high as it goes, then as low: the panels above it, then the output
+    // panel below it, scroll rather than squeeze.
+    for (const int towards : {0, View()->height()}) {
+        const QRect bar = View()->HorizontalBar()->geometry();
+        uitest::SendMouse(View(), QEvent::MouseButtonPress, bar.center());
+        uitest::SendMouse(View(), QEvent::MouseMove, QPoint(bar.center().x(), towards));
+        uitest::SendMouse(View(), QEvent::MouseButtonRelease, QPoint(bar.center().x(), towards));
+        const QString where = towards == 0 ? QStringLiteral(" (bar up)") : QStringLiteral(" (bar down)");
+        for (int i = 0; i < CQuorvaneConfiguratorView::kCategoryCount; ++i) {
+            show[i]();
+            QCoreApplication::processEvents();
+            CheckSizes(View()->SettingPanel(i), QLatin1String(panels[i]) + where, faults);
+            if (i == 0 && towards == 0) {
+                EXPECT_GT(View()->ProjPanel()->ScrollArea()->verticalScrollBar()->maximum(), 0);
+                Save(Frame(), QStringLiteral("panel_files_small"));
+            }
+        }
+        CheckSizes(View()->OutputPanel(), QStringLiteral("panel_output") + where, faults);
+    }
+    EXPECT_GT(View()->OutputPanel()->ScrollArea()->verticalScrollBar()->maximum(), 0);
+    Save(Frame(), QStringLiteral("panel_output_small"));
 
     // The five edit dialogs, each opened by a double-click on the first row of its panel.
     const std::pair<int, const char*> dialogs[] = {{2, "dialog_task"}, {3, "dialog_eventflag"}, {4, "dialog_semaphore"},
