@@ -1,5 +1,4 @@
 // Under a Japanese locale the editor chooses its Japanese texts: the menu and the status prompts.
-#include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QTreeWidget>
@@ -73,10 +72,7 @@ TEST_F(JapaneseMenu, ScreenshotIsWritten)
     uitest::SendMouse(editor.view, QEvent::MouseButtonRelease, QPoint(190, 100));
     editor.view->OnTask();
     QCoreApplication::processEvents();
-    QByteArray dir = qgetenv("QV_SCREENSHOT_DIR");
-    if (dir.isEmpty()) dir = QV_SCREENSHOT_DEFAULT_DIR;
-    QDir().mkpath(QString::fromLocal8Bit(dir));
-    ASSERT_TRUE(editor.frame->grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/main_window_ja.png")));
+    ASSERT_TRUE(uitest::SaveScreenshot(editor.frame.get(), QStringLiteral("main_window_ja")));
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 // the focus. A picture of each panel and dialog is written for review next to the build.
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -15,10 +14,8 @@
 #include <algorithm>
 #include <functional>
 
-#include "dialogs/CEntryEditDialog.h"
 #include "entry_list_test_util.h"
 #include "load_test_util.h"
-#include "panels/CEntryListPanel.h"
 
 namespace {
 
@@ -125,11 +122,7 @@ void CheckTabOrder(QWidget* root, const QString& where, QStringList& faults)
 
 void Save(QWidget* w, const QString& name)
 {
-    QByteArray dir = qgetenv("QV_SCREENSHOT_DIR");
-    if (dir.isEmpty()) dir = QV_SCREENSHOT_DEFAULT_DIR;
-    QDir().mkpath(QString::fromLocal8Bit(dir));
-    const QString suffix = qvui::IsJapanese() ? QStringLiteral("_ja") : QString();
-    EXPECT_TRUE(w->grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/") + name + suffix + QStringLiteral(".png")));
+    EXPECT_TRUE(uitest::SaveScreenshot(w, qvui::IsJapanese() ? name + QStringLiteral("_ja") : name));
 }
 
 class PanelWalker : public uitest::LoadTest {

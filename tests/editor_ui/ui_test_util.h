@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QDir>
 #include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -93,6 +94,19 @@ protected:
     testutil::TempDir m_dir;
     std::unique_ptr<Editor> m_editor;
 };
+
+#ifdef QV_SCREENSHOT_DEFAULT_DIR
+// Writes a picture of `w` as <name>.png for review: into the build's screenshot folder, or the one that
+// QV_SCREENSHOT_DIR names.
+inline bool SaveScreenshot(QWidget* w, const QString& name)
+{
+    QByteArray dir = qgetenv("QV_SCREENSHOT_DIR");
+    if (dir.isEmpty()) dir = QV_SCREENSHOT_DEFAULT_DIR;
+    const QString folder = QString::fromLocal8Bit(dir);
+    QDir().mkpath(folder);
+    return w->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+#endif
 
 inline void SendMouse(QWidget* target, QEvent::Type type, const QPoint& pos, Qt::MouseButton button = Qt::LeftButton)
 {
