@@ -29,6 +29,9 @@ public:
     // Estimates ROM and RAM of the current configuration and writes the four figures.
     void CalcMemorySize();
 
+    // The log keeps its left and top and ends kLogMargin short of the client area's right and bottom.
+    void OnSize(int cx, int cy) override;
+
     // The log's text with CR LF line ends, as the log holds it.
     std::string GetLogText() const;
 
@@ -47,10 +50,6 @@ public:
 protected:
     void CreateControls() override;
     bool OnInitDialog() override;
-
-public:
-    // The log keeps its left and top and ends kLogMargin short of the client area's right and bottom.
-    void OnSize(int cx, int cy) override;
 
 private:
     void OnCtlColor();
