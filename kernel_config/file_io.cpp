@@ -1,6 +1,7 @@
 // The small file layer under the document: see file_io.h.
 #include "file_io.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -100,9 +101,7 @@ bool ReadWhole(const std::string& path, std::string& bytes, struct stat& st)
     if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
     try {
         // One block of the known size plus one byte, so that the end is normally seen without growing.
-        std::string data(static_cast<std::size_t>(st.st_size) + 1 > 4096 ? static_cast<std::size_t>(st.st_size) + 1
-                                                                          : 4096,
-                         '\0');
+        std::string data(std::max<std::size_t>(static_cast<std::size_t>(st.st_size) + 1, 4096), '\0');
         std::size_t used = 0;
         for (;;) {
             if (used == data.size()) data.resize(data.size() * 2);
@@ -136,10 +135,10 @@ void RemoveLeftovers(int dir)
     while (const struct dirent* entry = ::readdir(list)) {
         if (std::strncmp(entry->d_name, kTempPrefix, sizeof kTempPrefix - 1) != 0) continue;
         Fd fd(::openat(dir, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-        struct stat open, named;
-        if (fd.Get() < 0 || ::fstat(fd.Get(), &open) != 0 || !S_ISREG(open.st_mode)) continue;
+        struct stat held, named;
+        if (fd.Get() < 0 || ::fstat(fd.Get(), &held) != 0 || !S_ISREG(held.st_mode)) continue;
         if (::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0) continue;
-        if (::fstatat(dir, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(open, named)) {
+        if (::fstatat(dir, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(held, named)) {
             ::unlinkat(dir, entry->d_name, 0);
         }
     }
@@ -174,9 +173,9 @@ public:
                 return false;
             }
             // A cleaner may have taken it for a leftover before the lock was held; then try another name.
-            struct stat open, named;
-            if (::flock(m_fd.Get(), LOCK_EX) == 0 && ::fstat(m_fd.Get(), &open) == 0 &&
-                ::fstatat(m_dir, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(open, named)) {
+            struct stat held, named;
+            if (::flock(m_fd.Get(), LOCK_EX) == 0 && ::fstat(m_fd.Get(), &held) == 0 &&
+                ::fstatat(m_dir, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(held, named)) {
                 m_name = name;
                 return true;
             }
