@@ -1,6 +1,10 @@
 // The document: construction, the configuration reset, and file access with numbered backups.
 #include "doc.h"
 
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
 #include "file_io.h"
 #include "text.h"
 
@@ -26,20 +30,24 @@ void CQuorvaneConfiguratorDoc::ClearConfigData()
 
 std::string CQuorvaneConfiguratorDoc::ReadFileToString(const std::string& path)
 {
-    std::string result;
-    fsys::InFile file;
-    if (!file.Open(path)) return result;
-    // Pieces of 255 bytes, each appended as a zero-terminated text: a zero byte drops the rest of its piece.
-    char buffer[256];
-    for (;;) {
-        const long n = file.Read(buffer, 255);
-        if (n < 0) return std::string();
-        if (n == 0) break;
-        buffer[n] = '\0';
-        result.append(buffer);
+    std::string bytes;
+    if (!fsys::ReadRegular(path, bytes)) return std::string();
+    // The text keeps the shape of a read in 255-byte pieces, each appended as a zero-terminated text: a zero
+    // byte drops the rest of its piece. Pieces before the first zero are kept as they stand.
+    const char* zero = static_cast<const char*>(std::memchr(bytes.data(), '\0', bytes.size()));
+    if (zero == nullptr) return bytes;
+    const std::size_t kPiece = 255;
+    std::size_t kept = static_cast<std::size_t>(zero - bytes.data()) / kPiece * kPiece;
+    for (std::size_t piece = kept; piece < bytes.size(); piece += kPiece) {
+        const std::size_t size = std::min(kPiece, bytes.size() - piece);
+        const char* start = bytes.data() + piece;
+        const char* end = static_cast<const char*>(std::memchr(start, '\0', size));
+        const std::size_t keep = end == nullptr ? size : static_cast<std::size_t>(end - start);
+        std::memmove(&bytes[kept], start, keep);
+        kept += keep;
     }
-    if (!file.Close()) return std::string();
-    return result;
+    bytes.resize(kept);
+    return bytes;
 }
 
 int CQuorvaneConfiguratorDoc::WriteStringToFile(const std::string& path, const std::string& text)
@@ -56,10 +64,9 @@ int CQuorvaneConfiguratorDoc::IsFileExist(const std::string& path)
 std::string CQuorvaneConfiguratorDoc::MakeBackupFile(const std::string& path)
 {
     if (!IsFileExist(path)) return "non";
-    for (int n = 1; n <= 999; ++n) {
-        const std::string name = mbtext::Format("%s.bk%03d", {path, n});
-        if (IsFileExist(name)) continue;
-        return fsys::CopyNew(path, name) ? name : "err";
-    }
-    return "err";
+    std::vector<std::string> names;
+    names.reserve(999);
+    for (int n = 1; n <= 999; ++n) names.push_back(mbtext::Format("%s.bk%03d", {path, n}));
+    const std::string name = fsys::CopyToFirstFree(path, names);
+    return name.empty() ? "err" : name;
 }

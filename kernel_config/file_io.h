@@ -1,27 +1,15 @@
-// The small file layer under the document: existence and read-only tests, whole-file reading in pieces,
-// atomic whole-file writing, copying without overwriting, the current folder and the local date.
+// The small file layer under the document: existence and read-only tests, whole reading of regular files,
+// whole-file writing that never leaves a file cut, copying to a free name, the current folder and the local date.
 #pragma once
 
-#include <cstddef>
 #include <string>
+#include <vector>
 
 namespace fsys {
 
-// A file opened for reading; closed by the destructor. No operation throws.
-class InFile {
-public:
-    InFile() = default;
-    InFile(const InFile&) = delete;
-    InFile& operator=(const InFile&) = delete;
-    ~InFile();
-    bool Open(const std::string& path);
-    // Bytes read (0 at the end), or -1 on a read error (a folder opened as a file reads as an error).
-    long Read(char* buffer, std::size_t size);
-    bool Close();
-
-private:
-    int m_fd = -1;
-};
+// Reads a regular file whole. Anything else (missing, a folder, a FIFO, a device, or a link to one) is refused
+// at once without waiting on it, as is a read error. No operation of this layer throws.
+bool ReadRegular(const std::string& path, std::string& bytes);
 
 // Any directory entry of that name: file, folder, or a link that resolves.
 bool Exists(const std::string& path);
@@ -29,14 +17,17 @@ bool IsDirectory(const std::string& path);
 // An existing entry whose mode has no write bit at all, whoever runs the program.
 bool IsReadOnly(const std::string& path);
 
-// Replaces the whole content of path with text. The text goes to a temporary file in the same folder that
-// is then renamed over the target (keeping the target's permission bits, owner, and following a symbolic
-// link to its target), so a failure leaves the old file as it was. When no temporary file can be made there,
-// the file is written in place. False on any failure.
+// Replaces the whole content of path (through symbolic links) with text: either the new text stands whole,
+// or the result is false and the old bytes are untouched. A file the caller may not write is not written.
+// The text is normally built in an unnamed temporary file beside the target and renamed over it, keeping
+// owner, group and mode. Where that cannot keep them, or would split hard links, or the folder refuses new
+// entries, the file is overwritten in place after its new length has been reserved on the disk.
 bool WriteWhole(const std::string& path, const std::string& text);
 
-// Copies the bytes and permission bits of from to a new file to; never overwrites an existing entry.
-bool CopyNew(const std::string& from, const std::string& to);
+// Copies the regular file from, bytes, permission bits and modification time, to the first of names (all in
+// one folder) that no entry of any kind takes, dangling links included. The copy appears under its name only
+// when whole, and nothing is ever replaced. The name used, or "" when every name is taken or the copy fails.
+std::string CopyToFirstFree(const std::string& from, const std::vector<std::string>& names);
 
 // The process's current folder, "" when it cannot be read.
 std::string CurrentDir();

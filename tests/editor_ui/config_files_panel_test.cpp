@@ -2,6 +2,7 @@
 // marks and the enable mask, the question before a loaded configuration is abandoned, "Clear", "Reload" and
 // the recent-configuration command.
 #include <QAction>
+#include <sys/stat.h>
 
 #include "load_test_util.h"
 
@@ -286,6 +287,19 @@ TEST_F(LoadTest, DeletedKinitOnReloadIsReportedAndMarked)
     EXPECT_TRUE(IsRed(913));
     EXPECT_EQ(View()->m_nEnableMask, 3u);
     EXPECT_EQ(Conf().m_tsk.m_nTskNum, 5);
+}
+
+// A FIFO as an input file would never deliver its end: it is reported unreadable at once.
+TEST_F(LoadTest, AFifoAsInputIsReportedUnreadableAtOnce)
+{
+    const std::string dir = MakeSet("set");
+    ChooseFolder(dir);
+    std::filesystem::remove(dir + "/kinit.c");
+    ASSERT_EQ(::mkfifo((dir + "/kinit.c").c_str(), 0644), 0);
+    Click(1105);
+    const std::vector<std::string> log = Log();
+    ASSERT_GE(log.size(), 4u);
+    EXPECT_EQ(log[3], "(E) File reading \"" + dir + "/kinit.c\" : NG");
 }
 
 TEST_F(LoadTest, TypingStopsAtTheLimitButLongerPathsOfTheProgramStay)

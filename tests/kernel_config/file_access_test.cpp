@@ -1,10 +1,23 @@
 // Tests of the document's file access: whole-file reading in pieces, atomic writing with the read-only
-// test, the existence test and numbered backups.
+// test, the existence test and numbered backups, also under real faults: special files, full disks, other
+// users' files and kills.
+#include <algorithm>
 #include <climits>
+#include <csignal>
+#include <cstdio>
 #include <filesystem>
+#include <functional>
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <random>
+#include <sched.h>
+#include <sys/file.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <fcntl.h>
 #include <unistd.h>
+#include <vector>
 
 #include "doc.h"
 #include "test_util.h"
@@ -20,6 +33,29 @@ mode_t ModeOf(const std::string& path)
 {
     struct stat st;
     return ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0;
+}
+
+// Runs body in a forked child that an alarm ends, so that a hang fails instead of holding the suite; the
+// child's exit code, or 128 + the signal that ended it.
+int InChild(const std::function<int()>& body, unsigned seconds = 30)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::alarm(seconds);
+        ::_exit(body());
+    }
+    int status = 0;
+    if (pid < 0 || ::waitpid(pid, &status, 0) != pid) return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+const int kSkipped = 77;
+
+std::vector<std::string> Entries(const std::string& dir)
+{
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 TEST(ReadFile, ReturnsTheWholeTextAcrossPieces)
@@ -55,6 +91,35 @@ TEST(ReadFile, AZeroByteDropsTheRestOfItsPiece)
     for (std::size_t i = 255; i < 300; ++i) text[i] = 'c';
     WriteBytes(dir.File("z.bin"), text);
     EXPECT_EQ(Doc::ReadFileToString(dir.File("z.bin")), std::string(10, 'b') + std::string(45, 'c'));
+
+    // Far beyond one read: zeros at and around piece borders, each dropping only the rest of its piece.
+    std::string big(300000, 'q');
+    for (std::size_t at : {0u, 254u, 255u, 509u, 1000u, 65535u, 65536u, 299999u}) big[at] = '\0';
+    std::string expected;
+    for (std::size_t piece = 0; piece < big.size(); piece += 255) {
+        const std::string part = big.substr(piece, 255);
+        expected += part.substr(0, part.find('\0'));
+    }
+    WriteBytes(dir.File("big.bin"), big);
+    EXPECT_EQ(Doc::ReadFileToString(dir.File("big.bin")), expected);
+}
+
+// A FIFO, a device or a link to one, as an input file or as the settings file: refused at once, left as it is.
+TEST(ReadFile, SpecialFilesAreRefusedAtOnce)
+{
+    for (const char* device : {"fifo", "/dev/zero", "/dev/urandom", "/dev/null"}) {
+        TempDir dir;
+        const std::string path = dir.File("quorvane.ini");
+        ASSERT_EQ(device[0] == '/' ? ::symlink(device, path.c_str()) : ::mkfifo(path.c_str(), 0644), 0);
+        const auto kind = std::filesystem::symlink_status(path).type();
+        EXPECT_EQ(InChild([&] {
+            Doc doc(dir.Path());  // reads the settings file at start and writes it at the end
+            return (Doc::ReadFileToString(path).empty() ? 0 : 1) | (Doc::WriteStringToFile(path, "x") == 0 ? 0 : 2) |
+                   (doc.MakeBackupFile(path) == "err" ? 0 : 4);
+        }, 10), 0) << device;
+        EXPECT_EQ(std::filesystem::symlink_status(path).type(), kind) << device;
+        EXPECT_EQ(Entries(dir.Path()), std::vector<std::string>{"quorvane.ini"}) << device;
+    }
 }
 
 TEST(WriteFile, CreatesAndReplacesWholeFiles)
@@ -102,6 +167,20 @@ TEST(WriteFile, KeepsPermissionBitsAndFollowsLinks)
     struct stat st;
     ASSERT_EQ(::lstat(link.c_str(), &st), 0);
     EXPECT_TRUE(S_ISLNK(st.st_mode));
+
+    // Both names of a hard-linked file see the new text, and the owner stays.
+    const std::string hard = dir.File("hard.c");
+    ASSERT_EQ(::link(path.c_str(), hard.c_str()), 0);
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+    }
+    EXPECT_EQ(Doc::WriteStringToFile(hard, "both names"), 1);
+    EXPECT_EQ(ReadBytes(path), "both names");
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_nlink, 2u);
+    if (::geteuid() == 0) {
+        EXPECT_EQ(st.st_uid, 65534u);
+    }
 }
 
 TEST(WriteFile, UnwritablePathsGiveZeroAndKeepOldContent)
@@ -117,7 +196,7 @@ TEST(WriteFile, UnwritablePathsGiveZeroAndKeepOldContent)
 
 TEST(WriteFile, FailedWriteLeavesTheOldFile)
 {
-    // /dev/full refuses every byte; a file beside it cannot exist, so the write goes in place and fails.
+    // /dev/full refuses every byte; it is no regular file, so nothing is written to it.
     if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
     EXPECT_EQ(Doc::WriteStringToFile("/dev/full", "data"), 0);
 
@@ -130,6 +209,141 @@ TEST(WriteFile, FailedWriteLeavesTheOldFile)
     EXPECT_EQ(Doc::WriteStringToFile(link, "data"), 0);
     EXPECT_EQ(ReadBytes(path), "precious");
 }
+
+// A disk without free blocks and one without free inodes (a small tmpfs in a private mount namespace): no write
+// cuts a file, backups fail whole, and only a hard-linked file, written in place, may take its new text.
+TEST(WriteFile, FullDiskNeverCutsAFile)
+{
+    const std::string oldText(8192, 'o'), newText(65536, 'n');
+    for (const bool inodes : {false, true}) {
+        TempDir dir;
+        const std::string disk = dir.File("disk"), config = disk + "/config.c", kinit = disk + "/kinit.c";
+        ASSERT_EQ(::mkdir(disk.c_str(), 0755), 0);
+        const int failed = InChild([&] {
+            if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+                ::mount("qvtest", disk.c_str(), "tmpfs", 0, "size=512k,nr_inodes=64") != 0) {
+                return kSkipped;
+            }
+            for (const std::string& file : {config, kinit, disk + "/quorvane.ini"}) WriteBytes(file, oldText);
+            ::link(kinit.c_str(), (disk + "/kinit.link").c_str());
+            // Use up the blocks with one file, or the inodes with empty ones.
+            for (int n = 0, fd; n < 1000; ++n) {
+                if ((fd = ::open((disk + "/fill" + std::to_string(n)).c_str(), O_WRONLY | O_CREAT, 0644)) < 0) break;
+                while (!inodes && ::write(fd, newText.data(), 4096) > 0) {
+                }
+                ::close(fd);
+            }
+            const int linked = Doc::WriteStringToFile(kinit, newText);
+            int bad = (Doc::WriteStringToFile(config, newText) == 0 ? 0 : 1) | (linked == (inodes ? 1 : 0) ? 0 : 2) |
+                      (ReadBytes(disk + "/kinit.link") == (linked ? newText : oldText) ? 0 : 4);
+            {
+                Doc doc(disk);  // its settings file cannot be written at the end
+                doc.GetConfInfo().m_win.SetWinSize(1, 2, 3, 4, 5, 6);
+                bad |= doc.MakeBackupFile(config) == "err" ? 0 : 8;
+            }
+            bad |= ReadBytes(config) == oldText && ReadBytes(disk + "/quorvane.ini") == oldText ? 0 : 16;
+            for (const std::string& name : Entries(disk)) bad |= name.find('.') != 0 ? 0 : 32;  // no temporary
+            return bad;
+        });
+        if (failed == kSkipped) GTEST_SKIP() << "no private mount namespace with a tmpfs (needs root)";
+        EXPECT_EQ(failed, 0) << (inodes ? "no free inode" : "no free block");
+    }
+}
+
+// As an unprivileged user: another owner's file is not written; a group-writable one is written in place and
+// keeps its owner; in a folder that takes no new file the user's own file is written in place.
+TEST(WriteFile, OtherUsersFilesStayTheirs)
+{
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
+    const uid_t user = 65534;
+    TempDir dir;
+    const std::string own = dir.File("own"), locked = dir.File("locked");
+    ASSERT_TRUE(::chmod(dir.Path().c_str(), 0755) == 0 && ::mkdir(own.c_str(), 0755) == 0 &&
+                ::chown(own.c_str(), user, user) == 0 && ::mkdir(locked.c_str(), 0755) == 0);
+    const struct {
+        std::string path;
+        uid_t uid;
+        gid_t gid;
+        mode_t mode;
+        int result;
+    } rows[] = {{own + "/root.c", 0, 0, 0644, 0},
+                {own + "/group.c", 0, user, 0664, 1},
+                {own + "/mine.c", user, user, 0600, 1},
+                {locked + "/mine.c", user, user, 0644, 1},
+                {locked + "/new.c", 0, 0, 0, 0}};
+    int expected = 0;
+    for (std::size_t i = 0; i + 1 < std::size(rows); ++i) {
+        WriteBytes(rows[i].path, "old");
+        ASSERT_TRUE(::chown(rows[i].path.c_str(), rows[i].uid, rows[i].gid) == 0 &&
+                    ::chmod(rows[i].path.c_str(), rows[i].mode) == 0);
+        expected |= rows[i].result << i;
+    }
+    EXPECT_EQ(InChild([&] {
+        const gid_t group = user;
+        if (::setgroups(1, &group) != 0 || ::setresgid(user, user, user) != 0 || ::setresuid(user, user, user) != 0) {
+            return 255;
+        }
+        int written = 0;
+        for (std::size_t i = 0; i < std::size(rows); ++i) written |= Doc::WriteStringToFile(rows[i].path, "new") << i;
+        return written;
+    }), expected);
+    for (const auto& row : rows) {
+        struct stat st{};
+        EXPECT_EQ(ReadBytes(row.path), row.mode == 0 ? "" : row.result ? "new" : "old") << row.path;
+        if (::stat(row.path.c_str(), &st) == 0) {
+            EXPECT_TRUE(st.st_uid == row.uid && st.st_gid == row.gid && (st.st_mode & 07777) == row.mode) << row.path;
+        }
+    }
+    EXPECT_EQ(Entries(own), (std::vector<std::string>{"group.c", "mine.c", "root.c"}));
+    EXPECT_EQ(Entries(locked), std::vector<std::string>{"mine.c"});
+}
+
+// SIGKILL at random moments of backups and writes: the target and every backup hold a whole old or new text,
+// and no stray file is left beside them (a named leftover at the latest after the next write, which spares
+// the locked file of a living writer).
+TEST(WriteFile, KilledWritesLeaveOldOrNewAndNoStray)
+{
+    TempDir dir;
+    const std::string path = dir.File("config.c");
+    const std::string texts[2] = {std::string(200000, 'a'), std::string(300000, 'b')};
+    WriteBytes(dir.File(".qvtmp-left"), "x");
+    const int held = ::open(dir.File(".qvtmp-held").c_str(), O_CREAT | O_RDWR | O_CLOEXEC, 0600);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    EXPECT_EQ(Doc::WriteStringToFile(path, texts[0]), 1);
+    EXPECT_EQ(Entries(dir.Path()), (std::vector<std::string>{".qvtmp-held", "config.c"}));
+    ::close(held);
+    std::filesystem::remove(dir.File(".qvtmp-held"));
+
+    const auto whole = [&](const std::string& file) {
+        const std::string text = ReadBytes(file);
+        return text == texts[0] || text == texts[1];
+    };
+    std::mt19937 random(11);
+    int bad = 0;
+    for (int round = 0; round < 120; ++round) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            for (Doc doc("");; ++round) {
+                doc.MakeBackupFile(path);
+                Doc::WriteStringToFile(path, texts[round % 2]);
+            }
+        }
+        ::usleep(std::uniform_int_distribution<useconds_t>(0, 6000)(random));
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+        bad += whole(path) ? 0 : 1;
+        for (const std::string& name : Entries(dir.Path())) {
+            if (name.rfind("config.c.bk", 0) != 0) continue;
+            bad += whole(dir.File(name)) ? 0 : 1;
+            std::filesystem::remove(dir.File(name));
+        }
+        if (Entries(dir.Path()).size() > 1) bad += Doc::WriteStringToFile(path, ReadBytes(path)) ? 0 : 1;
+        bad += Entries(dir.Path()).size() == 1 ? 0 : 1;
+    }
+    EXPECT_EQ(bad, 0);
+}
+
 
 TEST(FileExists, FilesAndFoldersCount)
 {
@@ -165,6 +379,22 @@ TEST_F(Backup, TakesTheFirstFreeNumber)
     std::filesystem::remove(path + ".bk001");
     EXPECT_EQ(doc.MakeBackupFile(path), path + ".bk001");
     EXPECT_EQ(ReadBytes(path + ".bk001"), "v2");
+}
+
+TEST_F(Backup, AnyEntryTakesANumberAndTheCopyKeepsTheTime)
+{
+    const std::string path = dir.File("config.c");
+    WriteBytes(path, "v1");
+    ASSERT_EQ(::symlink("gone", (path + ".bk001").c_str()), 0);
+    const struct timespec times[2] = {{1000000000, 0}, {1000000000, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+    EXPECT_EQ(doc.MakeBackupFile(path), path + ".bk002");
+    struct stat st;
+    ASSERT_EQ(::lstat((path + ".bk001").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    ASSERT_EQ(::stat((path + ".bk002").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mtim.tv_sec, 1000000000);
+    EXPECT_EQ(ReadBytes(path + ".bk002"), "v1");
 }
 
 TEST_F(Backup, CopiesThePermissionBits)
