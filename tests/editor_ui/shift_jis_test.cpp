@@ -18,6 +18,9 @@ struct Case {
     const char* timer;  // "タイマ" in the locale's code page
 };
 
+// The locale's name stands for the case in test names and messages.
+void PrintTo(const Case& c, std::ostream* os) { *os << c.locale; }
+
 class DoubleByteNames : public uitest::LoadTest, public ::testing::WithParamInterface<Case> {
 protected:
     void SetUp() override
