@@ -1,14 +1,8 @@
-// Under a Japanese locale the editor chooses its Japanese texts: the menu and the status prompts, and Qt's
-// own buttons and dialogs.
-#include <QDialogButtonBox>
+// Under a Japanese locale the editor chooses its Japanese texts: the menu and the status prompts.
 #include <QDir>
-#include <QFileDialog>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTreeWidget>
-#include <clocale>
 
 #include "ui_test_util.h"
 #include "ui_text.h"
@@ -47,31 +41,6 @@ TEST_F(JapaneseMenu, MenuBarIsJapanese)
     ASSERT_EQ(editor.frame->RecentMenu()->actions().size(), 1);
     EXPECT_EQ(editor.frame->RecentMenu()->actions()[0]->text(), QStringLiteral("<NONE>"));
     EXPECT_EQ(editor.frame->RecentMenu()->title(), QString::fromUtf8("最近使った構成ファイル"));
-}
-
-// The language is the environment's as Qt reads it, also where the C library lacks that locale; the
-// program loads Qt's translations for it.
-TEST_F(JapaneseMenu, QtsOwnDialogsSpeakJapaneseToo)
-{
-    std::setlocale(LC_ALL, "C");
-    qvui::ChooseLanguage();
-    std::setlocale(LC_ALL, "");
-    EXPECT_TRUE(qvui::IsJapanese());
-    CQuorvaneConfiguratorApp app(m_dir.Path());
-    ASSERT_TRUE(app.InitInstance());
-    QMessageBox box;
-    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QString::fromUtf8("キャンセル"));
-    QFileDialog browser(nullptr, QString(), m_dir.Path().c_str());
-    browser.setOption(QFileDialog::DontUseNativeDialog);
-    browser.setFileMode(QFileDialog::Directory);
-    auto* lookIn = browser.findChild<QLabel*>(QStringLiteral("lookInLabel"));
-    ASSERT_NE(lookIn, nullptr);
-    EXPECT_EQ(lookIn->text(), QString::fromUtf8("アドレス:"));
-    auto* buttons = browser.findChild<QDialogButtonBox*>();
-    ASSERT_NE(buttons, nullptr);
-    EXPECT_EQ(buttons->button(QDialogButtonBox::Cancel)->text(), QString::fromUtf8("キャンセル"));
-    EXPECT_EQ(buttons->button(QDialogButtonBox::Open)->text(), QString::fromUtf8("選択(&C)"));
 }
 
 // The tree's summary lines and the output panel's label take their labels in the same language.

@@ -1,6 +1,11 @@
-// A task name of double-byte characters survives loading, editing in the task dialog and writing, under a
-// Shift-JIS and under a UTF-8 Japanese locale: the core and the editor read the same code page.
+// The Japanese environment: the language as Qt reads it and Qt's own translations; a task name of
+// double-byte characters that survives loading, editing in the task dialog and writing, under a Shift-JIS
+// and under a UTF-8 Japanese locale, because the core and the editor read the same code page.
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <clocale>
 #include <fstream>
@@ -12,6 +17,33 @@
 #include "panels/CCtl_SDlg_tsk.h"
 
 namespace {
+
+// The language is the environment's as Qt reads it, also where the C library lacks that locale; the
+// program loads Qt's translations for it.
+TEST(JapaneseLocale, QtsOwnDialogsSpeakJapaneseToo)
+{
+    if (!uitest::JapaneseLocaleReady()) GTEST_SKIP() << uitest::JapaneseLocaleProblem();
+    std::setlocale(LC_ALL, "C");
+    qvui::ChooseLanguage();
+    std::setlocale(LC_ALL, "");
+    EXPECT_TRUE(qvui::IsJapanese());
+    testutil::TempDir dir;
+    CQuorvaneConfiguratorApp app(dir.Path());
+    ASSERT_TRUE(app.InitInstance());
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QString::fromUtf8("キャンセル"));
+    QFileDialog browser(nullptr, QString(), QString::fromStdString(dir.Path()));
+    browser.setOption(QFileDialog::DontUseNativeDialog);
+    browser.setFileMode(QFileDialog::Directory);
+    auto* lookIn = browser.findChild<QLabel*>(QStringLiteral("lookInLabel"));
+    ASSERT_NE(lookIn, nullptr);
+    EXPECT_EQ(lookIn->text(), QString::fromUtf8("アドレス:"));
+    auto* buttons = browser.findChild<QDialogButtonBox*>();
+    ASSERT_NE(buttons, nullptr);
+    EXPECT_EQ(buttons->button(QDialogButtonBox::Cancel)->text(), QString::fromUtf8("キャンセル"));
+    EXPECT_EQ(buttons->button(QDialogButtonBox::Open)->text(), QString::fromUtf8("選択(&C)"));
+}
 
 struct Case {
     const char* locale;
