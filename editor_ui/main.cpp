@@ -3,11 +3,13 @@
 #include <clocale>
 
 #include "app/CQuorvaneConfiguratorApp.h"
+#include "ui_text.h"
 
 int main(int argc, char** argv)
 {
-    // Byte strings follow the user's locale, which also chooses the language of the texts.
+    // Byte strings follow the user's locale: its code page decides what a character is.
     std::setlocale(LC_ALL, "");
+    qvui::SetCodePageFromLocale();
     QApplication qtApp(argc, argv);
     CQuorvaneConfiguratorApp app;
     if (!app.InitInstance()) return 0;

@@ -2,10 +2,17 @@
 // resources/strings/strings.tsv, compiled into the program as a resource.
 #include "ui_text.h"
 
+#include <QCoreApplication>
 #include <QFile>
-#include <clocale>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QTranslator>
+#include <langinfo.h>
 
 #include "string_table.h"
+#include "text.h"
 
 // Resources compiled into a static library are kept only when registered explicitly, and the
 // registration function lives outside any namespace.
@@ -15,6 +22,33 @@ namespace qvui {
 namespace {
 
 int g_language = -1;  // -1 not decided yet, 0 English, 1 Japanese
+
+// The converters of the locale's code page, chosen with the core's.
+struct LocaleCodec {
+    QStringDecoder toQ;
+    QStringEncoder fromQ;
+};
+
+LocaleCodec MakeLocaleCodec()
+{
+    const char* codeset = nl_langinfo(CODESET);
+    QByteArray name = codeset != nullptr ? QByteArray(codeset) : QByteArray();
+    // The C locale's plain ASCII holds no other character: Qt's own choice, UTF-8, then reads every byte.
+    if (name.isEmpty() || name == "ANSI_X3.4-1968") name = "UTF-8";
+    LocaleCodec codec{QStringDecoder(name.constData(), QStringConverter::Flag::Stateless),
+                      QStringEncoder(name.constData(), QStringConverter::Flag::Stateless)};
+    if (!codec.toQ.isValid() || !codec.fromQ.isValid()) {
+        codec = LocaleCodec{QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless),
+                            QStringEncoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless)};
+    }
+    return codec;
+}
+
+LocaleCodec& Codec()
+{
+    static LocaleCodec codec = MakeLocaleCodec();
+    return codec;
+}
 
 const StringTable& Table()
 {
@@ -43,15 +77,48 @@ void InitResources()
 
 bool IsJapanese()
 {
-    if (g_language < 0) {
-        // setlocale(LC_ALL, "") has run in main; the messages category names the user's language.
-        const char* name = std::setlocale(LC_MESSAGES, nullptr);
-        g_language = StringLangForLocale(name != nullptr ? name : "") == StringLang::Japanese ? 1 : 0;
-    }
+    if (g_language < 0) ChooseLanguage();
     return g_language == 1;
 }
 
+void ChooseLanguage()
+{
+    g_language = StringLangForLocale(QLocale::system().name().toStdString()) == StringLang::Japanese ? 1 : 0;
+}
+
 void SetJapanese(bool japanese) { g_language = japanese ? 1 : 0; }
+
+void InstallQtTranslations()
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    const QString name = QStringLiteral("qtTranslations");
+    if (app == nullptr || !IsJapanese() || app->findChild<QTranslator*>(name) != nullptr) return;
+    auto* translator = new QTranslator(app);
+    translator->setObjectName(name);
+    if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qt"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator);
+    } else {
+        delete translator;
+    }
+}
+
+void SetCodePageFromLocale()
+{
+    mbtext::SetCodePageFromLocale();
+    Codec() = MakeLocaleCodec();
+}
+
+QString ToQ(const std::string& s)
+{
+    return Codec().toQ.decode(QByteArrayView(s.data(), static_cast<qsizetype>(s.size())));
+}
+
+std::string FromQ(const QString& s)
+{
+    const QByteArray bytes = Codec().fromQ.encode(s);
+    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
 
 QString LoadStr(int id) { return QString::fromUtf8(Table().Get(id, IsJapanese() ? StringLang::Japanese : StringLang::English).c_str()); }
 

@@ -7,10 +7,15 @@
 
 namespace qvui {
 
-// True when the program's locale is a Japanese one (ja_*); decides the language of every text.
+// True when the user's language, as Qt reads it from the environment (LANGUAGE, LC_ALL, LC_MESSAGES,
+// LANG), is Japanese (ja_*), whether or not the C library has that locale; decides every text's language.
 bool IsJapanese();
+// Makes that choice again (IsJapanese makes it on first use).
+void ChooseLanguage();
 // Overrides the language choice (tests of one language in a process of the other).
 void SetJapanese(bool japanese);
+// Loads Qt's own translations for the chosen language, so standard buttons and dialogs speak it too.
+void InstallQtTranslations();
 
 // Text of the string-table entry `id` in the chosen language; empty for an unknown id.
 QString LoadStr(int id);
@@ -21,13 +26,13 @@ bool HasStr(int id);
 // Registers the compiled-in resources (icons, pictures, the string table); safe to call more than once.
 void InitResources();
 
+// Chooses the multibyte code page from the C library's current locale (after setlocale): the core's, and
+// the one ToQ and FromQ convert with, so both read a double-byte character the same way.
+void SetCodePageFromLocale();
+
 // The configuration keeps byte strings in the locale's code page; Qt widgets take QString.
-inline QString ToQ(const std::string& s) { return QString::fromLocal8Bit(s.data(), static_cast<qsizetype>(s.size())); }
-inline std::string FromQ(const QString& s)
-{
-    const QByteArray bytes = s.toLocal8Bit();
-    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
-}
+QString ToQ(const std::string& s);
+std::string FromQ(const QString& s);
 
 }  // namespace qvui
 

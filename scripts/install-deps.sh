@@ -7,7 +7,8 @@ packages=(
   cmake ninja-build g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  qt6-base-dev fonts-noto-cjk xvfb xauth locales
+  qt6-base-dev qt6-translations-l10n fonts-noto-cjk xvfb xauth locales
+  openbox wmctrl x11-utils
 )
 
 missing=()

@@ -7,6 +7,7 @@
 #include "app/CAboutDlg.h"
 #include "doc.h"
 #include "frame/CCMain_Frm.h"
+#include "ui_text.h"
 #include "view/CQuorvaneConfiguratorView.h"
 
 CQuorvaneConfiguratorApp::CQuorvaneConfiguratorApp(std::string startDir) : m_strStartDir(std::move(startDir)) {}
@@ -32,6 +33,8 @@ bool CQuorvaneConfiguratorApp::InitInstance()
     QCoreApplication::setOrganizationName(QStringLiteral("Pellaron,Inc."));
     QCoreApplication::setApplicationName(QStringLiteral("QuorvaneConfigurator"));
     LoadStdProfileSettings(kRecentFileCount);
+    // Qt's own buttons and dialogs in the language of the string table.
+    qvui::InstallQtTranslations();
     // One document, one frame, one view.
     if (!ProcessShellCommand()) return false;
     m_pMainWnd->show();

@@ -14,6 +14,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 
 #include "command_ids.h"
@@ -283,6 +284,41 @@ void CCMain_Frm::UpdateCommandUI()
 }
 
 void CCMain_Frm::OnUpdateFrameTitle() { setWindowTitle(LoadStr(141)); }
+
+void CCMain_Frm::PlaceOuterRect(const QRect& outer)
+{
+    // A position given before the window exists is the outer one already; the size is the client's.
+    move(outer.topLeft());
+    resize(outer.size());
+    show();
+    raise();
+    m_pendingOuterSize = outer.size();
+    FitOuterSize();
+}
+
+void CCMain_Frm::FitOuterSize()
+{
+    if (m_pendingOuterSize.isEmpty() || windowHandle() == nullptr) return;
+    const QMargins decoration = windowHandle()->frameMargins();
+    if (decoration.isNull()) return;
+    const QSize outer = m_pendingOuterSize;
+    m_pendingOuterSize = QSize();
+    resize(outer.shrunkBy(decoration));
+    emit outerSizeFitted();
+}
+
+void CCMain_Frm::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    // The window manager moves the client into its frame when it frames the window.
+    FitOuterSize();
+}
+
+void CCMain_Frm::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    FitOuterSize();
+}
 
 bool CCMain_Frm::IsEditCtrl(const QWidget* window)
 {

@@ -38,6 +38,11 @@ public:
     void UpdateCommandUI();
     void OnUpdateFrameTitle();
 
+    // Places and shows the frame so that its outer rectangle, the window manager's decoration included, is
+    // `outer`. The decoration is known only once the window manager has framed the window, so the size is
+    // corrected when it first becomes known; without a window manager there is none to correct.
+    void PlaceOuterRect(const QRect& outer);
+
     void OnEditCopy();
     void OnEditCut();
     void OnEditPaste();
@@ -48,6 +53,12 @@ public:
 
 signals:
     void aboutRequested();
+    // The window manager's decoration became known and the frame took the outer size it was placed with.
+    void outerSizeFitted();
+
+protected:
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QAction* AddCommand(QMenu* menu, int id, const QString& text);
@@ -55,6 +66,7 @@ private:
     bool BuildToolBar();
     bool BuildStatusBar();
     void RouteViewCommand(int id);
+    void FitOuterSize();
 
     CQuorvaneConfiguratorDoc* m_pDocument;
     CQuorvaneConfiguratorView* m_pView = nullptr;
@@ -64,4 +76,6 @@ private:
     QMenu* m_menuRecent = nullptr;
     std::map<int, QAction*> m_actions;
     QMetaObject::Connection m_selectionConnection;
+    // The outer size asked for by PlaceOuterRect until the decoration is known; empty afterwards.
+    QSize m_pendingOuterSize;
 };

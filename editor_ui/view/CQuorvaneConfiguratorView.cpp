@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 
 #include "command_ids.h"
@@ -231,7 +232,13 @@ void CQuorvaneConfiguratorView::SwitchPanel(std::string currentTitle, std::strin
 {
     const int index = CategoryIndex(target);
     if (index < 0) return;
-    if (currentTitle == CategoryText(6) && m_pSystim != nullptr && !m_pSystim->CheckCyclicTime()) return;
+    if (currentTitle == CategoryText(6) && m_pSystim != nullptr && !m_pSystim->CheckCyclicTime()) {
+        // A click on another category made it current already: the highlight goes back to the panel shown,
+        // without a second check through the tree's selection change.
+        const QSignalBlocker quiet(m_wndTree);
+        m_wndTree->setCurrentItem(m_hCategoryItem[6]);
+        return;
+    }
 
     for (int i = 0; i < kCategoryCount; ++i) {
         if (QWidget* panel = SettingPanel(i)) panel->hide();

@@ -132,6 +132,8 @@ private:
     void DropSummarySelection();
     void FitTreeColumn();
     void RestoreLayout();
+    // Moves the two bars to the saved positions, or into reach where those are not.
+    void KeepBarsReachable(int barX, int barY);
     void SwitchToCategory(int index);
     void KeepSelectionOnCurrentItem();
     void MoveSettingPanels(int x, int y, int width, int height);

@@ -1,6 +1,7 @@
 // The view's layout: the resize rule, dragging the two bars, the pointer shapes, and restoring and storing
 // the frame rectangle and the bar positions.
 #include <QGuiApplication>
+#include <algorithm>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -8,6 +9,7 @@
 #include <QTreeWidget>
 
 #include "doc.h"
+#include "frame/CCMain_Frm.h"
 #include "panels/CCtl_SDlg_output.h"
 #include "view/CQuorvaneConfiguratorView.h"
 #include "view/view_layout.h"
@@ -22,6 +24,13 @@ bool IsUsableFrameRect(const QRect& rect, const QList<QRect>& screens)
         if (seen.width() >= kMinVisibleFrame && seen.height() >= kMinVisibleFrame) return true;
     }
     return false;
+}
+
+int ReachableBarPos(int saved, int fallback, int limit, int extent)
+{
+    if (saved >= limit && saved <= extent - limit) return saved;
+    // In a view too small for the whole range the bar keeps its distance from the top or left edge.
+    return std::clamp(fallback, limit, std::max(limit, extent - limit));
 }
 
 QList<QRect> ScreenRects()
@@ -162,38 +171,44 @@ void CQuorvaneConfiguratorView::RestoreLayout()
 {
     int x = 0, y = 0, w = 0, h = 0, barX = 0, barY = 0;
     m_pDocument->GetConfInfo().m_win.GetWinSize(x, y, w, h, barX, barY);
-    const CCData_winsize_info defaults;
     // A rectangle from another machine or a damaged file must not leave the window unreachable or unusable.
     if (!qvui::IsUsableFrameRect(QRect(x, y, w, h), qvui::ScreenRects())) {
-        defaults.GetWinSize(x, y, w, h, barX, barY);
-    }
-    // Bars outside the range a drag could give them would hide the tree or the panels for good.
-    if (barX < kMinBarX || barX > w - kMinBarX) barX = defaults.m_nBarX;
-    if (barY < kMinBarY || barY > h - kMinBarY) barY = defaults.m_nBarY;
-
-    QWidget* frame = window();
-    if (frame != this) {
-        frame->move(x, y);
-        frame->resize(w, h);
-        frame->show();
-        frame->raise();
-        // The saved size is the outer one; window decorations are known only once the frame is shown.
-        const QSize decoration = frame->frameGeometry().size() - frame->size();
-        if (decoration.width() > 0 || decoration.height() > 0) {
-            frame->resize(w - decoration.width(), h - decoration.height());
-        }
+        CCData_winsize_info().GetWinSize(x, y, w, h, barX, barY);
     }
 
+    if (auto* frame = qobject_cast<CCMain_Frm*>(window())) {
+        frame->PlaceOuterRect(QRect(x, y, w, h));
+        // The frame shrinks once the window manager's decoration is known: the bars must still fit then.
+        connect(frame, &CCMain_Frm::outerSizeFitted, this, [this] {
+            KeepBarsReachable(m_btnVBar->x(), m_btnHBar->y());
+            OnSize(width(), height());
+        }, Qt::SingleShotConnection);
+    }
     const QRect vbar = m_btnVBar->geometry();
-    m_btnVBar->setGeometry(barX, vbar.y(), kBarThickness, vbar.y() + vbar.height());
-    const QRect tree = m_wndTree->geometry();
-    m_wndTree->setGeometry(tree.x(), tree.y(), barX - 1, tree.height());
+    KeepBarsReachable(barX, barY);
+    barX = m_btnVBar->x();
+    barY = m_btnHBar->y();
+    m_wndTree->setGeometry(m_wndTree->x(), m_wndTree->y(), barX - 1, m_wndTree->height());
     // Widths from the saved frame width; the resize rule replaces them right after.
     const int stripWidth = w - vbar.width();
     m_wndHeader->setGeometry(barX + 7, 0, stripWidth, 44);
     m_wndPicture->setGeometry(barX + 16, 10, 70, 25);
     m_wndTitle->setGeometry(barX + 96, 15, w - 95 - vbar.width(), 25);
     m_btnHBar->setGeometry(vbar.x() + 1, barY, stripWidth, kBarThickness);
+}
+
+void CQuorvaneConfiguratorView::KeepBarsReachable(int barX, int barY)
+{
+    // Only positions a drag could give the bars in the view as it now is: both stay within reach and
+    // neither the setting panels nor the output panel is left without height.
+    const QRect outer = OuterRect();
+    const CCData_winsize_info defaults;
+    barX = qvui::ReachableBarPos(barX, defaults.m_nBarX, kMinBarX, outer.width());
+    barY = qvui::ReachableBarPos(barY, defaults.m_nBarY, kMinBarY, outer.height());
+    const QRect vbar = m_btnVBar->geometry();
+    // Keeps its top edge; its height becomes its former bottom coordinate.
+    m_btnVBar->setGeometry(barX, vbar.y(), kBarThickness, vbar.y() + vbar.height());
+    m_btnHBar->setGeometry(m_btnHBar->x(), barY, m_btnHBar->width(), kBarThickness);
 }
 
 void CQuorvaneConfiguratorView::OnDestroy()

@@ -1,4 +1,4 @@
-// Checks on the saved frame rectangle before it is applied.
+// Checks on the saved frame rectangle and bar positions before they are applied.
 #pragma once
 
 #include <QList>
@@ -14,6 +14,9 @@ constexpr int kMinVisibleFrame = 48;
 
 // True when `rect` is at least the smallest usable frame and enough of it lies on one of `screens`.
 bool IsUsableFrameRect(const QRect& rect, const QList<QRect>& screens);
+// A saved bar position where a drag could have put it (from `limit` to `extent` - `limit`) stays; any other
+// becomes `fallback`, moved into that range when it lies outside too.
+int ReachableBarPos(int saved, int fallback, int limit, int extent);
 // The geometries of the connected screens.
 QList<QRect> ScreenRects();
 

@@ -233,14 +233,34 @@ TEST_F(RestoreTest, RectangleTooSmallToUseOpensAtTheDefault)
     EXPECT_EQ(editor.frame->frameGeometry(), QRect(0, 0, 680, 550));
 }
 
-TEST_F(RestoreTest, BarOutsideItsDragRangeOpensAtItsDefault)
+TEST_F(RestoreTest, SavedBarsAreKeptWithinTheDragRangeOfTheView)
 {
-    uitest::Editor editor(m_dir.Path());
-    editor.doc->GetConfInfo().m_win.SetWinSize(30, 40, 720, 580, -50, 9999);
-    editor.Start();
-    EXPECT_EQ(editor.frame->frameGeometry(), QRect(30, 40, 720, 580));
-    EXPECT_EQ(editor.view->VerticalBar()->x(), 100);
-    EXPECT_EQ(editor.view->HorizontalBar()->y(), 320);
+    // Saved bars outside the range a drag could give them in the view go to the default, or into the range
+    // when the default lies outside too; -1 expects the position that lies at the range's end.
+    struct Row { QRect frame; int barX, barY, wantX, wantY; };
+    const Row rows[] = {
+        {QRect(30, 40, 720, 580), -50, 9999, 100, 320},
+        {QRect(30, 40, 720, 580), 150, 300, 150, 300},
+        {QRect(0, 0, 680, 550), 100, 480, 100, 320},  // inside the frame, below the view's range
+        {QRect(0, 0, 300, 330), 280, 320, 100, -1},   // the default lies below a small view
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.barY);
+        testutil::TempDir dir;
+        uitest::Editor editor(dir.Path());
+        editor.doc->GetConfInfo().m_win.SetWinSize(row.frame.x(), row.frame.y(), row.frame.width(),
+                                                   row.frame.height(), row.barX, row.barY);
+        editor.Start();
+        CQuorvaneConfiguratorView* v = editor.view;
+        const QRect outer = v->OuterRect();
+        EXPECT_EQ(editor.frame->frameGeometry(), row.frame);
+        EXPECT_EQ(v->VerticalBar()->x(), row.wantX);
+        EXPECT_EQ(v->HorizontalBar()->y(), row.wantY >= 0 ? row.wantY : outer.height() - 55);
+        // Both bars can be grabbed and no panel is left without height.
+        EXPECT_LE(v->HorizontalBar()->geometry().bottom(), v->height());
+        EXPECT_GT(v->SettingPanel(0)->height(), 0);
+        EXPECT_GT(v->OutputPanel()->height(), 0);
+    }
 }
 
 TEST(FrameRectCheck, NeedsASizeAndAPlaceOnAScreen)
@@ -256,6 +276,12 @@ TEST(FrameRectCheck, NeedsASizeAndAPlaceOnAScreen)
     EXPECT_FALSE(qvui::IsUsableFrameRect(QRect(0, 0, 680, 199), screens));
     EXPECT_FALSE(qvui::IsUsableFrameRect(QRect(0, 0, -680, -550), screens));
     EXPECT_FALSE(qvui::IsUsableFrameRect(QRect(0, 0, 680, 550), {}));
+    // A bar's reach: from the limit to the extent less the limit.
+    EXPECT_EQ(qvui::ReachableBarPos(55, 320, 55, 400), 55);
+    EXPECT_EQ(qvui::ReachableBarPos(345, 320, 55, 400), 345);
+    EXPECT_EQ(qvui::ReachableBarPos(346, 320, 55, 400), 320);
+    EXPECT_EQ(qvui::ReachableBarPos(54, 320, 55, 300), 245);
+    EXPECT_EQ(qvui::ReachableBarPos(54, 320, 55, 90), 55);  // a view too small for the whole range
 }
 
 }  // namespace

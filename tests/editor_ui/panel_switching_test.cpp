@@ -155,6 +155,29 @@ TEST_F(EditorTest, InvalidSystemTimeBlocksEverySwitchAwayAndToItself)
     EXPECT_EQ(Doc()->GetConfInfo().m_tim.m_nCyclicTime, 500);
 }
 
+TEST_F(EditorTest, ClickRefusedByAnInvalidSystemTimeMovesTheHighlightBack)
+{
+    EnableAll();
+    View()->OnSystemTime();
+    auto* edit = View()->SystimPanel()->findChild<QLineEdit*>();
+    ASSERT_NE(edit, nullptr);
+    edit->setText(QStringLiteral("0500"));
+    QTreeWidget* tree = View()->Tree();
+    const QRect task = tree->visualItemRect(View()->CategoryItem(2));
+    const QPoint at(task.x() + 8, task.center().y());
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    EXPECT_EQ(MessagesAsked(LoadStr(4014)), 1);
+    EXPECT_EQ(Title(), "SYSTEM-TIME");
+    EXPECT_EQ(tree->currentItem(), View()->CategoryItem(6));
+    EXPECT_EQ(tree->selectedItems(), QList<QTreeWidgetItem*>{View()->CategoryItem(6)});
+    // Once the value is fixed, the same click switches.
+    edit->setText(QStringLiteral("500"));
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    EXPECT_EQ(Title(), "TASK");
+    EXPECT_EQ(tree->selectedItems(), QList<QTreeWidgetItem*>{View()->CategoryItem(2)});
+    EXPECT_EQ(MessagesAsked(LoadStr(4014)), 1);
+}
+
 TEST_F(EditorTest, FormChangeFromVersionTitleGoesToConfigurationFilesAndStopsThereWithMaskThree)
 {
     View()->SetEnableMask(3);

@@ -18,25 +18,26 @@ namespace {
 bool g_japaneseReady = false;
 std::string g_japaneseProblem = "not a Japanese test program";
 
-// Makes ja_JP.UTF-8 usable: the installed one, or one compiled into the private folder (glibc takes
-// compiled locales from LOCPATH), so the system is never changed.
+// Compiles the Japanese locales, ja_JP.UTF-8 and the Shift-JIS ja_JP.SJIS, into the private folder (glibc
+// takes compiled locales from LOCPATH), so the system is never changed.
 void PrepareJapaneseLocale(const std::string& privateDir)
 {
-    if (std::setlocale(LC_ALL, "ja_JP.UTF-8") != nullptr) {
-        g_japaneseReady = true;
-        return;
-    }
     const std::string localeDir = privateDir + "/locale";
     std::filesystem::create_directories(localeDir);
-    const std::string command = "localedef -i ja_JP -f UTF-8 '" + localeDir + "/ja_JP.UTF-8' >/dev/null 2>&1";
-    const int rc = std::system(command.c_str());
-    (void)rc;
+    for (const char* charmap : {"UTF-8", "SHIFT_JIS"}) {
+        const std::string name = std::string("ja_JP.") + (std::string(charmap) == "UTF-8" ? "UTF-8" : "SJIS");
+        // Shift-JIS is no superset of ASCII: localedef warns and reports 1, yet writes the locale.
+        const std::string command =
+            std::string("localedef -i ja_JP -f ") + charmap + " '" + localeDir + "/" + name + "' >/dev/null 2>&1";
+        const int rc = std::system(command.c_str());
+        (void)rc;
+    }
     ::setenv("LOCPATH", localeDir.c_str(), 1);
     if (std::setlocale(LC_ALL, "ja_JP.UTF-8") != nullptr) {
         g_japaneseReady = true;
     } else {
-        g_japaneseProblem = "ja_JP.UTF-8 is not installed and localedef could not make it (needs the "
-                            "'locales' package with its ja_JP source)";
+        g_japaneseProblem = "localedef could not make ja_JP.UTF-8 (needs the 'locales' package with its ja_JP "
+                            "source)";
     }
 }
 }  // namespace
@@ -74,7 +75,11 @@ int main(int argc, char** argv)
     } else {
         ::setenv("LC_ALL", "C.UTF-8", 1);
     }
+    // Qt would take the language from LANGUAGE before LC_ALL.
+    ::unsetenv("LANGUAGE");
+    // As the program starts: the locale, then its code page.
     std::setlocale(LC_ALL, "");
+    qvui::SetCodePageFromLocale();
 
     int rc = 0;
     {

@@ -1,0 +1,134 @@
+// The Japanese environment: the language as Qt reads it and Qt's own translations; a task name of
+// double-byte characters that survives loading, editing in the task dialog and writing, under a Shift-JIS
+// and under a UTF-8 Japanese locale, because the core and the editor read the same code page.
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <clocale>
+#include <fstream>
+#include <sstream>
+
+#include "dialogs/CCDlg_tskset.h"
+#include "entry_list_test_util.h"
+#include "load_test_util.h"
+#include "panels/CCtl_SDlg_tsk.h"
+
+namespace {
+
+// The language is the environment's as Qt reads it, also where the C library lacks that locale; the
+// program loads Qt's translations for it.
+TEST(JapaneseLocale, QtsOwnDialogsSpeakJapaneseToo)
+{
+    if (!uitest::JapaneseLocaleReady()) GTEST_SKIP() << uitest::JapaneseLocaleProblem();
+    std::setlocale(LC_ALL, "C");
+    qvui::ChooseLanguage();
+    std::setlocale(LC_ALL, "");
+    EXPECT_TRUE(qvui::IsJapanese());
+    testutil::TempDir dir;
+    CQuorvaneConfiguratorApp app(dir.Path());
+    ASSERT_TRUE(app.InitInstance());
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QString::fromUtf8("キャンセル"));
+    QFileDialog browser(nullptr, QString(), QString::fromStdString(dir.Path()));
+    browser.setOption(QFileDialog::DontUseNativeDialog);
+    browser.setFileMode(QFileDialog::Directory);
+    auto* lookIn = browser.findChild<QLabel*>(QStringLiteral("lookInLabel"));
+    ASSERT_NE(lookIn, nullptr);
+    EXPECT_EQ(lookIn->text(), QString::fromUtf8("アドレス:"));
+    auto* buttons = browser.findChild<QDialogButtonBox*>();
+    ASSERT_NE(buttons, nullptr);
+    EXPECT_EQ(buttons->button(QDialogButtonBox::Cancel)->text(), QString::fromUtf8("キャンセル"));
+    EXPECT_EQ(buttons->button(QDialogButtonBox::Open)->text(), QString::fromUtf8("選択(&C)"));
+}
+
+struct Case {
+    const char* locale;
+    const char* timer;  // "タイマ" in the locale's code page
+};
+
+// The locale's name stands for the case in test names and messages.
+void PrintTo(const Case& c, std::ostream* os) { *os << c.locale; }
+
+class DoubleByteNames : public uitest::LoadTest, public ::testing::WithParamInterface<Case> {
+protected:
+    void SetUp() override
+    {
+        if (!uitest::JapaneseLocaleReady()) GTEST_SKIP() << uitest::JapaneseLocaleProblem();
+        if (std::setlocale(LC_ALL, GetParam().locale) == nullptr) {
+            GTEST_SKIP() << "localedef could not make " << GetParam().locale;
+        }
+        // As the program does at start.
+        qvui::SetCodePageFromLocale();
+        LoadTest::SetUp();
+    }
+    void TearDown() override
+    {
+        LoadTest::TearDown();
+        std::setlocale(LC_ALL, "");
+        qvui::SetCodePageFromLocale();
+    }
+    CCtl_SDlg_tsk* Tsk() const { return static_cast<CCtl_SDlg_tsk*>(View()->SettingPanel(2)); }
+    static std::string Read(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        return bytes.str();
+    }
+};
+
+TEST_P(DoubleByteNames, TaskNameSurvivesLoadEditAndWrite)
+{
+    const std::string timer = GetParam().timer;
+    ASSERT_EQ(qvui::FromQ(QString::fromUtf8("タイマ")), timer);
+    // The first task's name ends in 0x7D ("}") in Shift-JIS; the second task's state must survive it.
+    const std::string dir = m_dir.File("set");
+    std::filesystem::create_directories(dir);
+    CQuorvaneConfiguratorDoc writer(dir);
+    writer.m_confInfo.m_tsk.m_nTskNum = 2;
+    writer.m_confInfo.m_tsk.SetTskData(1, 0, 256, timer);
+    writer.m_confInfo.m_tsk.SetTskData(2, 1, 256, "tsk02");
+    ASSERT_EQ(writer.WriteConfigFiles(dir + "/config.c", dir + "/qvos.def", dir + "/kinit.c"), 0);
+
+    ChooseFolder(dir);
+    EXPECT_EQ(Log().size(), 4u) << "a warning in the log: " << Log().back();
+    EXPECT_EQ(Conf().m_tsk.m_strTskFunc[0], timer);
+    EXPECT_EQ(Conf().m_tsk.m_nTskState[1], 1);
+    EXPECT_EQ(Tsk()->CellText(0, 4), QString::fromUtf8("タイマ"));
+
+    // The dialog shows the name and takes a longer one; 0x5C ("\") ends the Shift-JIS 表.
+    const QString edited = QString::fromUtf8("タイマ表");
+    Tsk()->List()->setCurrentItem(Tsk()->List()->topLevelItem(0));
+    QString shown;
+    EXPECT_TRUE(uitest::AnswerDialog<CCDlg_tskset>([this] { Tsk()->OnDblclkList(); },
+                                                   [&](CCDlg_tskset* dialog) {
+                                                       shown = dialog->FuncEdit()->text();
+                                                       dialog->FuncEdit()->setText(edited);
+                                                       dialog->OkButton()->click();
+                                                   }));
+    EXPECT_EQ(shown, QString::fromUtf8("タイマ"));
+    const std::string editedBytes = qvui::FromQ(edited);
+    EXPECT_EQ(Conf().m_tsk.m_strTskFunc[0], editedBytes);
+
+    // Written in the locale's code page, and read back the same.
+    Frame()->Action(311)->trigger();
+    EXPECT_NE(Read(dir + "/config.c").find(editedBytes), std::string::npos);
+    ChooseFolder(dir);
+    EXPECT_EQ(Log().size(), 4u) << "a warning in the log: " << Log().back();
+    EXPECT_EQ(Conf().m_tsk.m_strTskFunc[0], editedBytes);
+    EXPECT_EQ(Conf().m_tsk.m_nTskState[1], 1);
+    EXPECT_EQ(Tsk()->CellText(0, 4), edited);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, DoubleByteNames,
+                         ::testing::Values(Case{"ja_JP.SJIS", "\x83\x5e\x83\x43\x83\x7d"},
+                                           Case{"ja_JP.UTF-8", "\xe3\x82\xbf\xe3\x82\xa4\xe3\x83\x9e"}),
+                         [](const ::testing::TestParamInfo<Case>& info) {
+                             return info.index == 0 ? std::string("ShiftJis") : std::string("Utf8");
+                         });
+
+}  // namespace
