@@ -1,8 +1,12 @@
 // Multibyte text helpers: see text.h.
 #include "text.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
+#include <functional>
+#include <memory>
+#include <string_view>
 #include <langinfo.h>
 #include <vector>
 
@@ -75,45 +79,119 @@ std::size_t CharLength(const std::string& s, std::size_t i)
     return 1;
 }
 
+namespace {
+
+// Only Shift-JIS has bytes that do not start a character; in every other page a byte search is a
+// character search.
+bool EveryByteStartsACharacter() { return g_codePage != CodePage::ShiftJis; }
+
+// Patterns up to this length are searched with string_view::find (memchr for the first byte, then a
+// compare); longer ones, which only come from the text itself, with Boyer-Moore, whose search for the first
+// occurrence stays linear whatever the bytes.
+constexpr std::size_t kShortPattern = 32;
+
+// Byte search for pat in s from start on; the caller has checked that pat fits behind start.
+class ByteSearch {
+public:
+    ByteSearch(const std::string& s, const std::string& pat)
+        : m_s(s), m_pat(pat), m_long(pat.size() > kShortPattern ? new Long(pat) : nullptr)
+    {
+    }
+    std::size_t From(std::size_t start) const
+    {
+        if (!m_long) return m_s.find(m_pat, start);
+        const auto it = std::search(m_s.begin() + static_cast<std::ptrdiff_t>(start), m_s.end(), m_long->searcher);
+        return it == m_s.end() ? npos : static_cast<std::size_t>(it - m_s.begin());
+    }
+
+private:
+    struct Long {
+        explicit Long(const std::string& p) : searcher(p.begin(), p.end()) {}
+        std::boyer_moore_searcher<std::string::const_iterator> searcher;
+    };
+    std::string_view m_s;
+    std::string_view m_pat;
+    std::unique_ptr<Long> m_long;
+};
+
+// Walks Shift-JIS character starts forward from a position the caller knows to be one. Every call of Seek
+// continues from where the last one stopped, so one search walks each byte at most once.
+class Boundaries {
+public:
+    Boundaries(const std::string& s, std::size_t start) : m_s(s), m_at(start) {}
+    // The first character start at or after pos.
+    std::size_t Seek(std::size_t pos)
+    {
+        while (m_at < pos) m_at += CharLength(m_s, m_at);
+        return m_at;
+    }
+
+private:
+    const std::string& m_s;
+    std::size_t m_at;
+};
+
+// First character at or after start for which match(i) holds, given candidates from next(i): the first
+// position at or after i where match may hold. Candidates inside a double-byte character are skipped.
+template <class Next, class Match>
+std::size_t FirstAtCharStart(const std::string& s, std::size_t start, Next next, Match match)
+{
+    Boundaries starts(s, start);
+    std::size_t from = start;
+    for (;;) {
+        const std::size_t cand = next(from);
+        if (cand == npos) return npos;
+        const std::size_t at = starts.Seek(cand);
+        if (at == cand && match(cand)) return cand;
+        from = at == cand ? cand + CharLength(s, cand) : at;
+    }
+}
+
+}  // namespace
+
 std::size_t Find(const std::string& s, const std::string& pat, std::size_t start)
 {
     if (start > s.size()) return npos;
     if (pat.empty()) return start;
-    for (std::size_t i = start; i + pat.size() <= s.size(); i += CharLength(s, i)) {
-        if (s.compare(i, pat.size(), pat) == 0) return i;
-    }
-    return npos;
+    if (pat.size() > s.size() - start) return npos;
+    const ByteSearch search(s, pat);
+    if (EveryByteStartsACharacter()) return search.From(start);
+    return FirstAtCharStart(
+        s, start, [&](std::size_t from) { return from > s.size() - pat.size() ? npos : search.From(from); },
+        [](std::size_t) { return true; });
 }
 
 std::size_t FindChar(const std::string& s, char c, std::size_t start)
 {
-    for (std::size_t i = start; i < s.size(); i += CharLength(s, i)) {
-        if (s[i] == c && CharLength(s, i) == 1) return i;
-    }
-    return npos;
+    if (start >= s.size()) return npos;
+    if (EveryByteStartsACharacter()) return s.find(c, start);
+    // A lead byte that is itself c still counts when it stands alone at the very end.
+    return FirstAtCharStart(
+        s, start, [&](std::size_t from) { return s.find(c, from); },
+        [&](std::size_t i) { return CharLength(s, i) == 1; });
 }
 
 std::size_t FindLastChar(const std::string& s, char c)
 {
+    if (EveryByteStartsACharacter()) return s.rfind(c);
     std::size_t found = npos;
-    for (std::size_t i = 0; i < s.size(); i += CharLength(s, i)) {
-        if (s[i] == c && CharLength(s, i) == 1) found = i;
-    }
+    for (std::size_t i = FindChar(s, c, 0); i != npos; i = FindChar(s, c, i + 1)) found = i;
     return found;
 }
 
 std::size_t FindAnyOf(const std::string& s, const std::string& set)
 {
-    for (std::size_t i = 0; i < s.size(); i += CharLength(s, i)) {
-        if (CharLength(s, i) == 1 && set.find(s[i]) != std::string::npos) return i;
-    }
-    return npos;
+    if (EveryByteStartsACharacter()) return s.find_first_of(set);
+    return FirstAtCharStart(
+        s, 0, [&](std::size_t from) { return s.find_first_of(set, from); },
+        [&](std::size_t i) { return CharLength(s, i) == 1; });
 }
 
 std::string ToLower(std::string s)
 {
-    for (std::size_t i = 0; i < s.size(); i += CharLength(s, i)) {
-        if (CharLength(s, i) == 1 && s[i] >= 'A' && s[i] <= 'Z') s[i] = static_cast<char>(s[i] - 'A' + 'a');
+    const bool bytes = EveryByteStartsACharacter();
+    for (std::size_t i = 0; i < s.size(); i += bytes ? 1 : CharLength(s, i)) {
+        if (s[i] >= 'A' && s[i] <= 'Z' && (bytes || CharLength(s, i) == 1)) s[i] = static_cast<char>(s[i] - 'A' + 'a');
     }
     return s;
 }

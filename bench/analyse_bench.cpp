@@ -1,0 +1,239 @@
+// The core load (clear, three reads, fourteen analysers) of the largest configuration against the floor of
+// a plain read of the same three files plus a memchr-based comment strip that gives the same texts; and
+// loads of 1 MB inputs shaped to hit every scan of the analysers (long tables, many defines and calls,
+// padding of every kind) against a budget of 50 ms each.
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "bench_util.h"
+#include "doc.h"
+#include "load_analysis.h"
+#include "test_util.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr double kShapeBudgetSeconds = 0.050;
+constexpr std::size_t kShapeBytes = 1 << 20;
+
+// The whole file in one system read into a buffer large enough for it.
+std::size_t PlainRead(const std::string& path, std::string& buffer)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY);
+    if (fd < 0) return 0;
+    const ssize_t n = ::read(fd, buffer.data(), buffer.size());
+    ::close(fd);
+    return n > 0 ? static_cast<std::size_t>(n) : 0;
+}
+
+// Removes each open..close stretch with memmem, the way the floor would: the same two passes as the
+// comment strip, with nothing but byte search behind them.
+void RemoveStretches(const char* data, std::size_t size, const char* open, const char* close, std::string& out)
+{
+    out.clear();
+    std::size_t pos = 0;
+    for (;;) {
+        const void* b = ::memmem(data + pos, size - pos, open, 2);
+        if (b == nullptr) break;
+        const std::size_t begin = static_cast<const char*>(b) - data;
+        const void* e = ::memmem(data + begin + 2, size - begin - 2, close, 2);
+        if (e == nullptr) break;
+        out.append(data + pos, begin - pos);
+        pos = static_cast<const char*>(e) - data + 2;
+    }
+    out.append(data + pos, size - pos);
+}
+
+void FloorStrip(const std::string& buffer, std::size_t size, std::string& blocks, std::string& out)
+{
+    RemoveStretches(buffer.data(), size, "/*", "*/", blocks);
+    RemoveStretches(blocks.data(), blocks.size(), "//", "\r\n", out);
+}
+
+double Median(std::vector<double> v)
+{
+    if (v.empty()) return 0;
+    std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
+    return v[v.size() / 2];
+}
+
+void BM_CoreLoadLargestAgainstFloor(benchmark::State& state)
+{
+    testutil::TempDir dir;
+    CQuorvaneConfiguratorDoc doc(dir.Path());
+    benchutil::MakeLargestConfig(doc.GetConfInfo(), 28, kMaxObjects);
+    const std::string paths[3] = {dir.File("config.c"), dir.File("qvos.def"), dir.File("kinit.c")};
+    if (dir.Path().empty() || doc.WriteConfigFiles(paths[0], paths[1], paths[2]) != 0) {
+        state.SkipWithError("kernel files not written");
+        return;
+    }
+    std::string buffer(1 << 20, '\0'), blocks, stripped;
+    std::size_t bytes = 0;
+    for (const std::string& path : paths) {
+        const std::size_t n = PlainRead(path, buffer);
+        FloorStrip(buffer, n, blocks, stripped);
+        bytes += n;
+        if (stripped != CQuorvaneConfiguratorDoc::StripComments(buffer.substr(0, n))) {
+            state.SkipWithError("the floor's strip differs from the comment strip");
+            return;
+        }
+    }
+    auto load = [&] {
+        doc.ClearConfigData();
+        const std::string config = CQuorvaneConfiguratorDoc::ReadFileToString(paths[0]);
+        const std::string def = CQuorvaneConfiguratorDoc::ReadFileToString(paths[1]);
+        const std::string kinit = CQuorvaneConfiguratorDoc::ReadFileToString(paths[2]);
+        return AnalyzeLoadedTexts(doc, config, def, kinit).size();
+    };
+    auto floor = [&] {
+        std::size_t total = 0;
+        for (const std::string& path : paths) {
+            FloorStrip(buffer, PlainRead(path, buffer), blocks, stripped);
+            total += stripped.size();
+        }
+        return total;
+    };
+    if (load() != 0) {
+        state.SkipWithError("the largest configuration loads with warnings");
+        return;
+    }
+    for (int i = 0; i < 20; ++i) benchmark::DoNotOptimize(floor());
+    std::vector<double> loads, floors;
+    for (auto _ : state) {
+        const Clock::time_point t0 = Clock::now();
+        benchmark::DoNotOptimize(load());
+        const Clock::time_point t1 = Clock::now();
+        benchmark::DoNotOptimize(floor());
+        const Clock::time_point t2 = Clock::now();
+        loads.push_back(std::chrono::duration<double>(t1 - t0).count());
+        floors.push_back(std::chrono::duration<double>(t2 - t1).count());
+        state.SetIterationTime(loads.back());
+    }
+    const double loadMedian = Median(loads), floorMedian = Median(floors);
+    state.counters["bytes"] = static_cast<double>(bytes);
+    state.counters["load_us"] = loadMedian * 1e6;
+    state.counters["floor_us"] = floorMedian * 1e6;
+    state.counters["ratio_to_floor"] = floorMedian > 0 ? loadMedian / floorMedian : 0;
+}
+BENCHMARK(BM_CoreLoadLargestAgainstFloor)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// The three texts of one shaped load.
+struct Texts {
+    std::string config, def, kinit;
+};
+
+Texts LargestTexts()
+{
+    CCData_conf_info conf;
+    benchutil::MakeLargestConfig(conf, 28, kMaxObjects);
+    testutil::TempDir dir;
+    CQuorvaneConfiguratorDoc doc(dir.Path());
+    doc.GetConfInfo() = conf;
+    const std::string paths[3] = {dir.File("config.c"), dir.File("qvos.def"), dir.File("kinit.c")};
+    doc.WriteConfigFiles(paths[0], paths[1], paths[2]);
+    return {testutil::ReadBytes(paths[0]), testutil::ReadBytes(paths[1]), testutil::ReadBytes(paths[2])};
+}
+
+// Lines made by line(n) for n = 1, 2, ... until they fill bytes.
+std::string Lines(std::size_t bytes, const std::function<std::string(int)>& line)
+{
+    std::string s;
+    for (int n = 1; s.size() < bytes; ++n) s += line(n);
+    return s;
+}
+
+std::string Num(int n) { return std::to_string(n); }
+
+void RunShape(benchmark::State& state, const Texts& texts)
+{
+    testutil::TempDir dir;
+    CQuorvaneConfiguratorDoc doc(dir.Path());
+    std::size_t warnings = 0;
+    for (auto _ : state) {
+        doc.ClearConfigData();
+        warnings = AnalyzeLoadedTexts(doc, texts.config, texts.def, texts.kinit).size();
+        benchmark::DoNotOptimize(warnings);
+    }
+    state.counters["bytes"] = static_cast<double>(texts.config.size() + texts.def.size() + texts.kinit.size());
+    state.counters["warnings"] = static_cast<double>(warnings);
+    state.counters["budget_ratio"] = benchmark::Counter(
+        static_cast<double>(state.iterations()) * kShapeBudgetSeconds, benchmark::Counter::kIsRate |
+                                                                            benchmark::Counter::kInvert);
+}
+
+// A table of config.c with rows far beyond 127.
+void BM_Shape_TcbAddrInitRows(benchmark::State& state)
+{
+    RunShape(state, {"const FP knl_tcbAddrInit[] = {\r\n" +
+                         Lines(kShapeBytes, [](int n) { return "\t{ tsk" + Num(n) + " },\r\n"; }) + "};\r\n",
+                     "", ""});
+}
+void BM_Shape_TcbStInitRows(benchmark::State& state)
+{
+    RunShape(state, {"const UB knl_tcbStInit[] = {\r\n" +
+                         Lines(kShapeBytes, [](int) { return std::string("\tCTCB_ST_RDY,\r\n"); }) + "};\r\n",
+                     "", ""});
+}
+void BM_Shape_TcbSpInitRows(benchmark::State& state)
+{
+    RunShape(state, {"const VP knl_tcbSpInit[] = {\r\n" + Lines(kShapeBytes, [](int n) {
+                         return "\t&tcb_stack" + Num(n) + "[TCB" + Num(n) + "_SIZE/sizeof(W)],\r\n";
+                     }) + "};\r\n",
+                     "", ""});
+}
+// kinit.c of "#define" lines and DTQ_ATTR calls whose size name no define holds.
+void BM_Shape_DefinesAndRejectedDtqCalls(benchmark::State& state)
+{
+    const std::string defines =
+        Lines(kShapeBytes / 2, [](int n) { return "#define DTQ" + Num(n) + "_SIZE " + Num(n) + "\r\n"; });
+    const std::string calls = Lines(kShapeBytes / 2, [](int) {
+        return std::string("DTQ_ATTR((UB)1u, (UB)DTQ_TA_TFIFO, (B)DTQX_SIZE, knl_dtq1);\r\n");
+    });
+    RunShape(state, {"", "", defines + calls});
+}
+
+// The largest configuration with config.c and kinit.c padded to half a megabyte each.
+enum class Padding { Comments, DefinesTop, DefinesEnd, CodeLines };
+
+void BM_Shape_Padding(benchmark::State& state)
+{
+    const auto kind = static_cast<Padding>(state.range(0));
+    Texts t = LargestTexts();
+    std::function<std::string(int)> line;
+    switch (kind) {
+    case Padding::Comments:
+        line = [](int n) { return "/* padding comment " + Num(n) + " */\r\n// padding line comment " + Num(n) + "\r\n"; };
+        break;
+    case Padding::DefinesTop:
+    case Padding::DefinesEnd: line = [](int n) { return "#define QV_PAD_" + Num(n) + " " + Num(n) + "u\r\n"; }; break;
+    case Padding::CodeLines: line = [](int n) { return "static int qv_pad_" + Num(n) + " = " + Num(n) + ";\r\n"; }; break;
+    }
+    for (std::string* text : {&t.config, &t.kinit}) {
+        const std::string pad = Lines(kShapeBytes / 2 - text->size(), line);
+        *text = kind == Padding::DefinesEnd ? *text + pad : pad + *text;
+    }
+    RunShape(state, t);
+}
+
+BENCHMARK(BM_Shape_TcbAddrInitRows)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Shape_TcbStInitRows)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Shape_TcbSpInitRows)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Shape_DefinesAndRejectedDtqCalls)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Shape_Padding)
+    ->Arg(static_cast<int>(Padding::Comments))
+    ->Arg(static_cast<int>(Padding::DefinesTop))
+    ->Arg(static_cast<int>(Padding::DefinesEnd))
+    ->Arg(static_cast<int>(Padding::CodeLines))
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
