@@ -73,7 +73,7 @@ bool IsLeadByte(unsigned char c)
     return g_codePage == CodePage::ShiftJis && ((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC));
 }
 
-std::size_t CharLength(const std::string& s, std::size_t i)
+std::size_t CharLength(std::string_view s, std::size_t i)
 {
     if (i + 1 < s.size() && IsLeadByte(static_cast<unsigned char>(s[i]))) return 2;
     return 1;
@@ -93,7 +93,7 @@ constexpr std::size_t kShortPattern = 32;
 // Byte search for pat in s from start on; the caller has checked that pat fits behind start.
 class ByteSearch {
 public:
-    ByteSearch(const std::string& s, const std::string& pat)
+    ByteSearch(std::string_view s, std::string_view pat)
         : m_s(s), m_pat(pat), m_long(pat.size() > kShortPattern ? new Long(pat) : nullptr)
     {
     }
@@ -106,8 +106,8 @@ public:
 
 private:
     struct Long {
-        explicit Long(const std::string& p) : searcher(p.begin(), p.end()) {}
-        std::boyer_moore_searcher<std::string::const_iterator> searcher;
+        explicit Long(std::string_view p) : searcher(p.begin(), p.end()) {}
+        std::boyer_moore_searcher<std::string_view::const_iterator> searcher;
     };
     std::string_view m_s;
     std::string_view m_pat;
@@ -118,7 +118,7 @@ private:
 // continues from where the last one stopped, so one search walks each byte at most once.
 class Boundaries {
 public:
-    Boundaries(const std::string& s, std::size_t start) : m_s(s), m_at(start) {}
+    Boundaries(std::string_view s, std::size_t start) : m_s(s), m_at(start) {}
     // The first character start at or after pos.
     std::size_t Seek(std::size_t pos)
     {
@@ -127,14 +127,14 @@ public:
     }
 
 private:
-    const std::string& m_s;
+    std::string_view m_s;
     std::size_t m_at;
 };
 
 // First character at or after start for which match(i) holds, given candidates from next(i): the first
 // position at or after i where match may hold. Candidates inside a double-byte character are skipped.
 template <class Next, class Match>
-std::size_t FirstAtCharStart(const std::string& s, std::size_t start, Next next, Match match)
+std::size_t FirstAtCharStart(std::string_view s, std::size_t start, Next next, Match match)
 {
     Boundaries starts(s, start);
     std::size_t from = start;
@@ -149,7 +149,7 @@ std::size_t FirstAtCharStart(const std::string& s, std::size_t start, Next next,
 
 }  // namespace
 
-std::size_t Find(const std::string& s, const std::string& pat, std::size_t start)
+std::size_t Find(std::string_view s, std::string_view pat, std::size_t start)
 {
     if (start > s.size()) return npos;
     if (pat.empty()) return start;
@@ -161,7 +161,7 @@ std::size_t Find(const std::string& s, const std::string& pat, std::size_t start
         [](std::size_t) { return true; });
 }
 
-std::size_t FindChar(const std::string& s, char c, std::size_t start)
+std::size_t FindChar(std::string_view s, char c, std::size_t start)
 {
     if (start >= s.size()) return npos;
     if (EveryByteStartsACharacter()) return s.find(c, start);
@@ -171,7 +171,7 @@ std::size_t FindChar(const std::string& s, char c, std::size_t start)
         [&](std::size_t i) { return CharLength(s, i) == 1; });
 }
 
-std::size_t FindLastChar(const std::string& s, char c)
+std::size_t FindLastChar(std::string_view s, char c)
 {
     if (EveryByteStartsACharacter()) return s.rfind(c);
     std::size_t found = npos;
@@ -179,7 +179,7 @@ std::size_t FindLastChar(const std::string& s, char c)
     return found;
 }
 
-std::size_t FindAnyOf(const std::string& s, const std::string& set)
+std::size_t FindAnyOf(std::string_view s, std::string_view set)
 {
     if (EveryByteStartsACharacter()) return s.find_first_of(set);
     return FirstAtCharStart(
@@ -201,7 +201,7 @@ int Compare(const std::string& a, const std::string& b)
     return a.compare(b);
 }
 
-std::string Trim(const std::string& s)
+std::string_view TrimView(std::string_view s)
 {
     std::size_t begin = 0;
     while (begin < s.size() && IsSpace(static_cast<unsigned char>(s[begin]))) ++begin;
@@ -210,7 +210,9 @@ std::string Trim(const std::string& s)
     return s.substr(begin, end - begin);
 }
 
-int Atoi(const std::string& s)
+std::string Trim(std::string_view s) { return std::string(TrimView(s)); }
+
+int Atoi(std::string_view s)
 {
     std::size_t i = 0;
     while (i < s.size() && IsSpace(static_cast<unsigned char>(s[i]))) ++i;
@@ -231,7 +233,7 @@ bool IsPlainDecimal(const std::string& text, int& value)
     return true;
 }
 
-int ScanHex(const std::string& s, int& value)
+int ScanHex(std::string_view s, int& value)
 {
     std::size_t i = 0;
     while (i < s.size() && IsSpace(static_cast<unsigned char>(s[i]))) ++i;
