@@ -7,7 +7,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "doc.h"
@@ -245,21 +244,16 @@ int WalkAttrCalls(CCData_conf_info& conf, const AttrKind& kind, kscan::Source& k
     // does), for the size names of all calls in one pass over its defines.
     SizeLookup lookup;
     std::optional<kscan::Source> again;
-    std::unordered_map<std::string_view, std::string_view> sizes;
+    std::optional<kscan::DefineValues> sizes;
     if (const int field = SizeNameField(kind); field >= 0) {
         std::vector<std::string_view> names;
         for (const std::string_view args : calls) {
             std::string_view fields[4];
             if (SplitFields(args, kind.fieldCount, fields)) names.push_back(kscan::AfterCast(fields[field]));
         }
-        if (!names.empty()) {
-            again.emplace(s);
-            sizes = kscan::DefineValuesIn(again->Defines(), names);
-        }
-        lookup = [&sizes](std::string_view name) {
-            const auto it = sizes.find(name);
-            return it == sizes.end() ? std::string_view() : it->second;
-        };
+        if (!names.empty()) again.emplace(s);
+        sizes.emplace(again ? again->Defines() : std::vector<std::string_view>(), names);
+        lookup = [&sizes](std::string_view name) { return sizes->Of(name); };
     }
     int result = 1;
     for (const std::string_view args : calls) result = AnalyzeAttrEntry(conf, kind, args, lookup);

@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "doc.h"
@@ -149,9 +148,15 @@ int CQuorvaneConfiguratorDoc::AnalyzeTaskSetting(kscan::Source& config)
     CCData_conf_info_tsk& tsk = m_confInfo.m_tsk;
     const int defaultStack = m_confInfo.m_cpu.GetDefStackSize();
 
+    // The default names are the same in every load: made once.
+    static const std::array<std::string, kMaxObjects> kDefaultNames = [] {
+        std::array<std::string, kMaxObjects> names;
+        for (int i = 0; i < kMaxObjects; ++i) names[i] = mbtext::Format("tsk%02d", {i + 1});
+        return names;
+    }();
     std::array<TaskSlot, kMaxObjects> slots;
     for (int i = 0; i < kMaxObjects; ++i) {
-        slots[i].name = mbtext::Format("tsk%02d", {i + 1});
+        slots[i].name = kDefaultNames[i];
         slots[i].stack = defaultStack;
     }
     std::array<int, kSectionCount> found{1, 1, 1, 1};
@@ -240,10 +245,18 @@ int CQuorvaneConfiguratorDoc::AnalyzeTaskSetting(kscan::Source& config)
     std::vector<std::string_view> names;
     for (int i = 0; i < used; ++i) names.push_back(slots[i].sizeName);
     kscan::NameScanner scanner(names);
-    // The scanner reports a name under its first slot; sharers lists every slot of each name there.
-    std::vector<std::vector<int>> sharers(names.size());
-    std::unordered_map<std::string_view, int> firstSlot;
-    for (int i = 0; i < used; ++i) sharers[firstSlot.emplace(names[i], i).first->second].push_back(i);
+    // The scanner reports a name under its first slot; nextSharer links each slot to the next slot of the
+    // same name.
+    std::vector<int> nextSharer(names.size(), -1), lastSharer(names.size(), -1);
+    for (int i = 0; i < used; ++i) {
+        const int first = scanner.IndexOf(names[i]);
+        if (first < 0 || first == i) {
+            if (first == i) lastSharer[i] = i;
+            continue;
+        }
+        nextSharer[lastSharer[first]] = i;
+        lastSharer[first] = i;
+    }
     for (const std::string_view rest : config.Defines()) {
         scanner.FirstIn(rest, [&](int first, std::size_t at) {
             if (at == 0) return;
@@ -258,7 +271,7 @@ int CQuorvaneConfiguratorDoc::AnalyzeTaskSetting(kscan::Source& config)
                 read = true;
             }
             // Every slot that carries this name takes the value.
-            for (const int i : sharers[first]) {
+            for (int i = first; i >= 0; i = nextSharer[i]) {
                 if (read) {
                     slots[i].stack = size;
                 } else {

@@ -1,9 +1,7 @@
 // Comment removal and "#define" look-up over the raw text of a kernel file; every analyser starts here.
 #include <cstddef>
-#include <deque>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 #include "doc.h"
@@ -75,29 +73,40 @@ std::string_view DefineValueIn(const std::vector<std::string_view>& rests, std::
     return std::string_view();
 }
 
-std::unordered_map<std::string_view, std::string_view> DefineValuesIn(const std::vector<std::string_view>& rests,
-                                                                       const std::vector<std::string_view>& names)
+DefineValues::DefineValues(const std::vector<std::string_view>& rests, const std::vector<std::string_view>& names)
+    : m_scanner(names), m_values(names.size())
 {
-    std::unordered_map<std::string_view, std::string_view> values;
     // An empty name is held by the first rest at its start; the scanner does not report it.
-    for (const std::string_view name : names) {
-        if (name.empty() && !rests.empty()) values.emplace(name, mbtext::TrimView(rests.front()));
-    }
-    const std::size_t distinct = std::unordered_set<std::string_view>(names.begin(), names.end()).size();
-    NameScanner scanner(names);
-    for (std::size_t r = 0; r < rests.size() && values.size() < distinct; ++r) {
+    if (!rests.empty()) m_empty = mbtext::TrimView(rests.front());
+    std::vector<char> known(names.size(), 0);
+    std::size_t open = 0;
+    for (std::size_t i = 0; i < names.size(); ++i) open += m_scanner.IndexOf(names[i]) == static_cast<int>(i) ? 1 : 0;
+    for (std::size_t r = 0; r < rests.size() && open > 0; ++r) {
         const std::string_view rest = rests[r];
         // The first rest that holds a name decides it; later ones are not looked at for that name.
-        scanner.FirstIn(rest, [&](int i, std::size_t at) {
-            values.emplace(names[i], mbtext::TrimView(From(rest, at + names[i].size())));
+        m_scanner.FirstIn(rest, [&](int i, std::size_t at) {
+            if (known[i]) return;
+            known[i] = 1;
+            --open;
+            m_values[i] = mbtext::TrimView(From(rest, at + names[i].size()));
         });
     }
-    return values;
+}
+
+std::string_view DefineValues::Of(std::string_view name) const
+{
+    if (name.empty()) return m_empty;
+    const int i = m_scanner.IndexOf(name);
+    return i < 0 ? std::string_view() : m_values[i];
 }
 
 NameScanner::NameScanner(const std::vector<std::string_view>& names) : m_nodes(1)
 {
     m_root.fill(-1);
+    std::size_t total = 0;
+    for (const std::string_view name : names) total += name.size();
+    m_nodes.reserve(total + 1);
+    m_edges.reserve(total);
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (names[i].empty()) continue;
         int node = 0;
@@ -107,7 +116,8 @@ NameScanner::NameScanner(const std::vector<std::string_view>& names) : m_nodes(1
             if (child < 0) {
                 child = static_cast<int>(m_nodes.size());
                 m_nodes.emplace_back();
-                m_nodes[node].next.emplace_back(c, child);
+                m_edges.push_back(Edge{c, child, m_nodes[node].edges});
+                m_nodes[node].edges = static_cast<int>(m_edges.size()) - 1;
                 if (node == 0) m_root[c] = child;
             }
             node = child;
@@ -118,14 +128,15 @@ NameScanner::NameScanner(const std::vector<std::string_view>& names) : m_nodes(1
     for (std::size_t i = 0; i < names.size(); ++i) m_lengths[i] = names[i].size();
     m_seen.assign(names.size(), 0u);
 
-    // Fail links in breadth-first order: each node's link is the longest proper suffix that is a node.
-    std::deque<int> queue;
-    for (const auto& edge : m_nodes[0].next) queue.push_back(edge.second);
-    while (!queue.empty()) {
-        const int u = queue.front();
-        queue.pop_front();
-        for (const auto& [c, v] : m_nodes[u].next) {
-            const int fail = u == 0 ? 0 : Step(m_nodes[u].fail, c);
+    // Fail links in breadth-first order: each node's link is the longest proper suffix of it that is a node.
+    std::vector<int> queue;
+    queue.reserve(m_nodes.size());
+    for (int e = m_nodes[0].edges; e >= 0; e = m_edges[e].next) queue.push_back(m_edges[e].child);
+    for (std::size_t q = 0; q < queue.size(); ++q) {
+        const int u = queue[q];
+        for (int e = m_nodes[u].edges; e >= 0; e = m_edges[e].next) {
+            const int v = m_edges[e].child;
+            const int fail = Step(m_nodes[u].fail, m_edges[e].c);
             m_nodes[v].fail = fail;
             m_nodes[v].dict = m_nodes[fail].name >= 0 ? fail : m_nodes[fail].dict;
             queue.push_back(v);
@@ -133,11 +144,21 @@ NameScanner::NameScanner(const std::vector<std::string_view>& names) : m_nodes(1
     }
 }
 
+int NameScanner::IndexOf(std::string_view name) const
+{
+    int node = 0;
+    for (const char ch : name) {
+        node = Child(node, static_cast<unsigned char>(ch));
+        if (node < 0) return -1;
+    }
+    return name.empty() ? -1 : m_nodes[node].name;
+}
+
 int NameScanner::Child(int node, unsigned char c) const
 {
     if (node == 0) return m_root[c];
-    for (const auto& [ch, child] : m_nodes[node].next) {
-        if (ch == c) return child;
+    for (int e = m_nodes[node].edges; e >= 0; e = m_edges[e].next) {
+        if (m_edges[e].c == c) return m_edges[e].child;
     }
     return -1;
 }

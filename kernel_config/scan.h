@@ -8,7 +8,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -62,9 +61,6 @@ std::string StripText(std::string_view text);
 // of them that holds it, or "" when none does.
 std::vector<std::string_view> DefineRests(std::string_view stripped);
 std::string_view DefineValueIn(const std::vector<std::string_view>& rests, std::string_view name);
-// DefineValueIn for many names at once, in one pass over the rests; a name held by no rest is left out.
-std::unordered_map<std::string_view, std::string_view> DefineValuesIn(const std::vector<std::string_view>& rests,
-                                                                       const std::vector<std::string_view>& names);
 
 // One kernel file as the analysers of a load share it: the text as read, and its comment-stripped form and
 // "#define" rests, each made on first use and then kept, so a load strips every file once.
@@ -104,18 +100,27 @@ public:
     template <class Fn>
     void FirstIn(std::string_view s, Fn found);
 
+    // The index under which name is reported, or -1 when it is not one of the names.
+    int IndexOf(std::string_view name) const;
+
 private:
     struct Node {
         int fail = 0;
-        int name = -1;  // index of the name that ends here
-        int dict = -1;  // nearest node on the fail chain where a name ends
-        std::vector<std::pair<unsigned char, int>> next;
+        int name = -1;   // index of the name that ends here
+        int dict = -1;   // nearest node on the fail chain where a name ends
+        int edges = -1;  // first edge to a child, in m_edges
+    };
+    struct Edge {
+        unsigned char c;
+        int child;
+        int next;  // next edge of the same node
     };
     int Child(int node, unsigned char c) const;
     int Step(int state, unsigned char c) const;
     void MarkCharStarts(std::string_view s);
 
     std::vector<Node> m_nodes;
+    std::vector<Edge> m_edges;
     std::array<int, 256> m_root;
     std::vector<std::size_t> m_lengths;
     std::vector<unsigned> m_seen;
@@ -151,5 +156,18 @@ void NameScanner::FirstIn(std::string_view s, Fn found)
         }
     }
 }
+
+// GetDefineValue for many names over one set of "#define" rests, all found in one pass.
+class DefineValues {
+public:
+    DefineValues(const std::vector<std::string_view>& rests, const std::vector<std::string_view>& names);
+    // DefineValueIn(rests, name) for one of the names given.
+    std::string_view Of(std::string_view name) const;
+
+private:
+    NameScanner m_scanner;
+    std::vector<std::string_view> m_values;
+    std::string_view m_empty;  // the value of an empty name: the first rest, trimmed
+};
 
 }  // namespace kscan

@@ -99,12 +99,32 @@ public:
     }
     std::size_t From(std::size_t start) const
     {
-        if (!m_long) return m_s.find(m_pat, start);
+        if (!m_long) return Short(start);
         const auto it = std::search(m_s.begin() + static_cast<std::ptrdiff_t>(start), m_s.end(), m_long->searcher);
         return it == m_s.end() ? npos : static_cast<std::size_t>(it - m_s.begin());
     }
 
 private:
+    // memchr for the first byte; the last byte is compared before the rest, which turns most candidates
+    // of a frequent first letter away without a call of memcmp.
+    std::size_t Short(std::size_t start) const
+    {
+        const std::size_t m = m_pat.size();
+        if (start > m_s.size() || m_s.size() - start < m) return npos;
+        const char* const base = m_s.data();
+        const char* p = base + start;
+        const char* const last = base + (m_s.size() - m);  // the last place a match can begin
+        while (p <= last) {
+            p = static_cast<const char*>(std::memchr(p, m_pat[0], static_cast<std::size_t>(last - p) + 1));
+            if (p == nullptr) return npos;
+            if (p[m - 1] == m_pat[m - 1] && std::memcmp(p + 1, m_pat.data() + 1, m - 1) == 0) {
+                return static_cast<std::size_t>(p - base);
+            }
+            ++p;
+        }
+        return npos;
+    }
+
     struct Long {
         explicit Long(std::string_view p) : searcher(p.begin(), p.end()) {}
         std::boyer_moore_searcher<std::string_view::const_iterator> searcher;
