@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -18,6 +19,7 @@
 #include "doc.h"
 #include "load_analysis.h"
 #include "test_util.h"
+#include "text.h"
 
 namespace {
 
@@ -36,20 +38,32 @@ std::size_t PlainRead(const std::string& path, std::string& buffer)
     return n > 0 ? static_cast<std::size_t>(n) : 0;
 }
 
-// Removes each open..close stretch with memmem, the way the floor would: the same two passes as the
+// First place of the two bytes pair in data[from, size): memchr for the first byte, then one compare.
+std::size_t FindPair(const char* data, std::size_t size, std::size_t from, const char* pair)
+{
+    while (from + 1 < size) {
+        const void* hit = std::memchr(data + from, pair[0], size - from - 1);
+        if (hit == nullptr) return std::string::npos;
+        const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(hit) - data);
+        if (data[at + 1] == pair[1]) return at;
+        from = at + 1;
+    }
+    return std::string::npos;
+}
+
+// Removes each open..close stretch with memchr, the way the floor would: the same two passes as the
 // comment strip, with nothing but byte search behind them.
 void RemoveStretches(const char* data, std::size_t size, const char* open, const char* close, std::string& out)
 {
     out.clear();
     std::size_t pos = 0;
     for (;;) {
-        const void* b = ::memmem(data + pos, size - pos, open, 2);
-        if (b == nullptr) break;
-        const std::size_t begin = static_cast<const char*>(b) - data;
-        const void* e = ::memmem(data + begin + 2, size - begin - 2, close, 2);
-        if (e == nullptr) break;
+        const std::size_t begin = FindPair(data, size, pos, open);
+        if (begin == std::string::npos) break;
+        const std::size_t end = FindPair(data, size, begin + 2, close);
+        if (end == std::string::npos) break;
         out.append(data + pos, begin - pos);
-        pos = static_cast<const char*>(e) - data + 2;
+        pos = end + 2;
     }
     out.append(data + pos, size - pos);
 }
@@ -154,16 +168,20 @@ std::string Lines(std::size_t bytes, const std::function<std::string(int)>& line
 
 std::string Num(int n) { return std::to_string(n); }
 
-void RunShape(benchmark::State& state, const Texts& texts)
+// Loads the texts over and over, under the Shift-JIS page when shiftJis is 1 (its searches walk the
+// character starts), else under the single-byte page.
+void RunShape(benchmark::State& state, const Texts& texts, std::int64_t shiftJis)
 {
     testutil::TempDir dir;
     CQuorvaneConfiguratorDoc doc(dir.Path());
     std::size_t warnings = 0;
+    mbtext::SetCodePage(shiftJis == 1 ? mbtext::CodePage::ShiftJis : mbtext::CodePage::SingleByte);
     for (auto _ : state) {
         doc.ClearConfigData();
         warnings = AnalyzeLoadedTexts(doc, texts.config, texts.def, texts.kinit).size();
         benchmark::DoNotOptimize(warnings);
     }
+    mbtext::SetCodePage(mbtext::CodePage::SingleByte);
     state.counters["bytes"] = static_cast<double>(texts.config.size() + texts.def.size() + texts.kinit.size());
     state.counters["warnings"] = static_cast<double>(warnings);
     state.counters["budget_ratio"] = benchmark::Counter(
@@ -176,20 +194,23 @@ void BM_Shape_TcbAddrInitRows(benchmark::State& state)
 {
     RunShape(state, {"const FP knl_tcbAddrInit[] = {\r\n" +
                          Lines(kShapeBytes, [](int n) { return "\t{ tsk" + Num(n) + " },\r\n"; }) + "};\r\n",
-                     "", ""});
+                     "", ""},
+             state.range(0));
 }
 void BM_Shape_TcbStInitRows(benchmark::State& state)
 {
     RunShape(state, {"const UB knl_tcbStInit[] = {\r\n" +
                          Lines(kShapeBytes, [](int) { return std::string("\tCTCB_ST_RDY,\r\n"); }) + "};\r\n",
-                     "", ""});
+                     "", ""},
+             state.range(0));
 }
 void BM_Shape_TcbSpInitRows(benchmark::State& state)
 {
     RunShape(state, {"const VP knl_tcbSpInit[] = {\r\n" + Lines(kShapeBytes, [](int n) {
                          return "\t&tcb_stack" + Num(n) + "[TCB" + Num(n) + "_SIZE/sizeof(W)],\r\n";
                      }) + "};\r\n",
-                     "", ""});
+                     "", ""},
+             state.range(0));
 }
 // kinit.c of "#define" lines and DTQ_ATTR calls whose size name no define holds.
 void BM_Shape_DefinesAndRejectedDtqCalls(benchmark::State& state)
@@ -199,7 +220,17 @@ void BM_Shape_DefinesAndRejectedDtqCalls(benchmark::State& state)
     const std::string calls = Lines(kShapeBytes / 2, [](int) {
         return std::string("DTQ_ATTR((UB)1u, (UB)DTQ_TA_TFIFO, (B)DTQX_SIZE, knl_dtq1);\r\n");
     });
-    RunShape(state, {"", "", defines + calls});
+    RunShape(state, {"", "", defines + calls}, state.range(0));
+}
+// The same with a size name of its own in every call, so no look-up can be reused.
+void BM_Shape_DefinesAndDistinctDtqNames(benchmark::State& state)
+{
+    const std::string defines =
+        Lines(kShapeBytes / 2, [](int n) { return "#define DTQ" + Num(n) + "_SIZE " + Num(n) + "\r\n"; });
+    const std::string calls = Lines(kShapeBytes / 2, [](int n) {
+        return "DTQ_ATTR((UB)1u, (UB)DTQ_TA_TFIFO, (B)DTQX" + Num(n) + "_SIZE, knl_dtq1);\r\n";
+    });
+    RunShape(state, {"", "", defines + calls}, state.range(0));
 }
 
 // The largest configuration with config.c and kinit.c padded to half a megabyte each.
@@ -222,18 +253,19 @@ void BM_Shape_Padding(benchmark::State& state)
         const std::string pad = Lines(kShapeBytes / 2 - text->size(), line);
         *text = kind == Padding::DefinesEnd ? *text + pad : pad + *text;
     }
-    RunShape(state, t);
+    RunShape(state, t, state.range(1));
 }
 
-BENCHMARK(BM_Shape_TcbAddrInitRows)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Shape_TcbStInitRows)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Shape_TcbSpInitRows)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Shape_DefinesAndRejectedDtqCalls)->Unit(benchmark::kMillisecond);
+// The argument (the last one for the padding) is 1 for the Shift-JIS page.
+BENCHMARK(BM_Shape_TcbAddrInitRows)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Shape_TcbStInitRows)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Shape_TcbSpInitRows)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Shape_DefinesAndRejectedDtqCalls)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Shape_DefinesAndDistinctDtqNames)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Shape_Padding)
-    ->Arg(static_cast<int>(Padding::Comments))
-    ->Arg(static_cast<int>(Padding::DefinesTop))
-    ->Arg(static_cast<int>(Padding::DefinesEnd))
-    ->Arg(static_cast<int>(Padding::CodeLines))
+    ->ArgsProduct({{static_cast<int>(Padding::Comments), static_cast<int>(Padding::DefinesTop),
+                    static_cast<int>(Padding::DefinesEnd), static_cast<int>(Padding::CodeLines)},
+                   {0, 1}})
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

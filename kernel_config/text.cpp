@@ -142,6 +142,14 @@ public:
     // The first character start at or after pos.
     std::size_t Seek(std::size_t pos)
     {
+        if (pos <= m_at) return m_at;
+        // A byte behind one that cannot lead starts a character whichever way the walk went, so the walk
+        // only has to be replayed from the last such place: in text without double-byte characters that is
+        // pos itself. The bytes stepped back over lie behind the last place sought, so each is read twice
+        // at most.
+        std::size_t from = pos;
+        while (from > m_at && IsLeadByte(static_cast<unsigned char>(m_s[from - 1]))) --from;
+        m_at = from;
         while (m_at < pos) m_at += CharLength(m_s, m_at);
         return m_at;
     }
