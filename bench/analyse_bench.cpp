@@ -4,10 +4,9 @@
 // padding of every kind) against a budget of 50 ms each.
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <cstring>
@@ -28,15 +27,7 @@ using Clock = std::chrono::steady_clock;
 constexpr double kShapeBudgetSeconds = 0.050;
 constexpr std::size_t kShapeBytes = 1 << 20;
 
-// The whole file in one system read into a buffer large enough for it.
-std::size_t PlainRead(const std::string& path, std::string& buffer)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY);
-    if (fd < 0) return 0;
-    const ssize_t n = ::read(fd, buffer.data(), buffer.size());
-    ::close(fd);
-    return n > 0 ? static_cast<std::size_t>(n) : 0;
-}
+using benchutil::PlainRead;
 
 // First place of the two bytes pair in data[from, size): memchr for the first byte, then one compare.
 std::size_t FindPair(const char* data, std::size_t size, std::size_t from, const char* pair)
@@ -85,9 +76,8 @@ void BM_CoreLoadLargestAgainstFloor(benchmark::State& state)
 {
     testutil::TempDir dir;
     CQuorvaneConfiguratorDoc doc(dir.Path());
-    benchutil::MakeLargestConfig(doc.GetConfInfo(), 28, kMaxObjects);
-    const std::string paths[3] = {dir.File("config.c"), dir.File("qvos.def"), dir.File("kinit.c")};
-    if (dir.Path().empty() || doc.WriteConfigFiles(paths[0], paths[1], paths[2]) != 0) {
+    const std::array<std::string, 3> paths = benchutil::WriteLargestFiles(doc, dir.Path());
+    if (paths[0].empty()) {
         state.SkipWithError("kernel files not written");
         return;
     }
@@ -148,13 +138,9 @@ struct Texts {
 
 Texts LargestTexts()
 {
-    CCData_conf_info conf;
-    benchutil::MakeLargestConfig(conf, 28, kMaxObjects);
     testutil::TempDir dir;
     CQuorvaneConfiguratorDoc doc(dir.Path());
-    doc.GetConfInfo() = conf;
-    const std::string paths[3] = {dir.File("config.c"), dir.File("qvos.def"), dir.File("kinit.c")};
-    doc.WriteConfigFiles(paths[0], paths[1], paths[2]);
+    const std::array<std::string, 3> paths = benchutil::WriteLargestFiles(doc, dir.Path());
     return {testutil::ReadBytes(paths[0]), testutil::ReadBytes(paths[1]), testutil::ReadBytes(paths[2])};
 }
 

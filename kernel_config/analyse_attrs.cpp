@@ -268,29 +268,10 @@ int CQuorvaneConfiguratorDoc::AnalyzeDtqAttr(kscan::Source& kinit) { return Walk
 int CQuorvaneConfiguratorDoc::AnalyzeCycAttr(kscan::Source& kinit) { return WalkAttrCalls(m_confInfo, kCycKind, kinit); }
 
 // Called alone, each walker prepares its own copy of the file.
-int CQuorvaneConfiguratorDoc::AnalyzeFlgAttr(std::string text)
-{
-    kscan::Source kinit(text);
-    return AnalyzeFlgAttr(kinit);
-}
-
-int CQuorvaneConfiguratorDoc::AnalyzeSemAttr(std::string text)
-{
-    kscan::Source kinit(text);
-    return AnalyzeSemAttr(kinit);
-}
-
-int CQuorvaneConfiguratorDoc::AnalyzeDtqAttr(std::string text)
-{
-    kscan::Source kinit(text);
-    return AnalyzeDtqAttr(kinit);
-}
-
-int CQuorvaneConfiguratorDoc::AnalyzeCycAttr(std::string text)
-{
-    kscan::Source kinit(text);
-    return AnalyzeCycAttr(kinit);
-}
+int CQuorvaneConfiguratorDoc::AnalyzeFlgAttr(std::string text) { kscan::Source s(text); return AnalyzeFlgAttr(s); }
+int CQuorvaneConfiguratorDoc::AnalyzeSemAttr(std::string text) { kscan::Source s(text); return AnalyzeSemAttr(s); }
+int CQuorvaneConfiguratorDoc::AnalyzeDtqAttr(std::string text) { kscan::Source s(text); return AnalyzeDtqAttr(s); }
+int CQuorvaneConfiguratorDoc::AnalyzeCycAttr(std::string text) { kscan::Source s(text); return AnalyzeCycAttr(s); }
 
 int CQuorvaneConfiguratorDoc::AnalyzeFlgAttrEntry(std::string args)
 {

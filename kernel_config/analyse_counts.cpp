@@ -45,32 +45,8 @@ int CQuorvaneConfiguratorDoc::AnalyzeCycNum(kscan::Source& config) { return Anal
 int CQuorvaneConfiguratorDoc::AnalyzeSysTime(kscan::Source& config) { return AnalyzeCountDefine(m_confInfo, config, kSysTime); }
 
 // Called alone, each analyser prepares its own copy of the file.
-int CQuorvaneConfiguratorDoc::AnalyzeFlgNum(std::string text)
-{
-    kscan::Source config(text);
-    return AnalyzeFlgNum(config);
-}
-
-int CQuorvaneConfiguratorDoc::AnalyzeSemNum(std::string text)
-{
-    kscan::Source config(text);
-    return AnalyzeSemNum(config);
-}
-
-int CQuorvaneConfiguratorDoc::AnalyzeDtqNum(std::string text)
-{
-    kscan::Source config(text);
-    return AnalyzeDtqNum(config);
-}
-
-int CQuorvaneConfiguratorDoc::AnalyzeSysTime(std::string text)
-{
-    kscan::Source config(text);
-    return AnalyzeSysTime(config);
-}
-
-int CQuorvaneConfiguratorDoc::AnalyzeCycNum(std::string text)
-{
-    kscan::Source config(text);
-    return AnalyzeCycNum(config);
-}
+int CQuorvaneConfiguratorDoc::AnalyzeFlgNum(std::string text) { kscan::Source s(text); return AnalyzeFlgNum(s); }
+int CQuorvaneConfiguratorDoc::AnalyzeSemNum(std::string text) { kscan::Source s(text); return AnalyzeSemNum(s); }
+int CQuorvaneConfiguratorDoc::AnalyzeDtqNum(std::string text) { kscan::Source s(text); return AnalyzeDtqNum(s); }
+int CQuorvaneConfiguratorDoc::AnalyzeSysTime(std::string text) { kscan::Source s(text); return AnalyzeSysTime(s); }
+int CQuorvaneConfiguratorDoc::AnalyzeCycNum(std::string text) { kscan::Source s(text); return AnalyzeCycNum(s); }

@@ -98,17 +98,8 @@ int ReadRows(std::size_t pos, std::array<TaskSlot, kMaxObjects>& slots, bool cle
 
 }  // namespace
 
-int CQuorvaneConfiguratorDoc::AnalyzeTcbNum(std::string text)
-{
-    kscan::Source config(text);
-    return AnalyzeTcbNum(config);
-}
-
-int CQuorvaneConfiguratorDoc::AnalyzeTaskSetting(std::string text)
-{
-    kscan::Source config(text);
-    return AnalyzeTaskSetting(config);
-}
+int CQuorvaneConfiguratorDoc::AnalyzeTcbNum(std::string text) { kscan::Source s(text); return AnalyzeTcbNum(s); }
+int CQuorvaneConfiguratorDoc::AnalyzeTaskSetting(std::string text) { kscan::Source s(text); return AnalyzeTaskSetting(s); }
 
 int CQuorvaneConfiguratorDoc::AnalyzeTcbNum(kscan::Source& config)
 {

@@ -5,11 +5,7 @@
 #include "scan.h"
 #include "text.h"
 
-int CQuorvaneConfiguratorDoc::AnalyzeUseObject(std::string text)
-{
-    kscan::Source def(text);
-    return AnalyzeUseObject(def);
-}
+int CQuorvaneConfiguratorDoc::AnalyzeUseObject(std::string text) { kscan::Source s(text); return AnalyzeUseObject(s); }
 
 int CQuorvaneConfiguratorDoc::AnalyzeUseObject(kscan::Source& def)
 {
