@@ -134,8 +134,8 @@ private:
     std::unique_ptr<Long> m_long;
 };
 
-// Walks Shift-JIS character starts forward from a position the caller knows to be one. Every call of Seek
-// continues from where the last one stopped, so one search walks each byte at most once.
+// Shift-JIS character starts from a position the caller knows to be one, found forward only: every call of
+// Seek goes on from where the last one stopped, so one search reads each byte at most twice.
 class Boundaries {
 public:
     Boundaries(std::string_view s, std::size_t start) : m_s(s), m_at(start) {}
