@@ -2,9 +2,7 @@
 // reading them back, measured against the floor of one plain read of the same bytes.
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
 #include <stdlib.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -18,15 +16,7 @@
 
 namespace {
 
-// The floor: the bytes of one file in one system read, nothing else.
-std::size_t PlainRead(const std::string& path, std::string& buffer)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY);
-    if (fd < 0) return 0;
-    const ssize_t n = ::read(fd, buffer.data(), buffer.size());
-    ::close(fd);
-    return n > 0 ? static_cast<std::size_t>(n) : 0;
-}
+using benchutil::PlainRead;
 
 using Clock = std::chrono::steady_clock;
 
@@ -78,9 +68,8 @@ void BM_PlainReadFloor(benchmark::State& state)
 {
     testutil::TempDir dir;
     CQuorvaneConfiguratorDoc doc(dir.Path());
-    benchutil::MakeLargestConfig(doc.GetConfInfo(), 28, kMaxObjects);
-    const std::string paths[3] = {dir.File("config.c"), dir.File("qvos.def"), dir.File("kinit.c")};
-    if (dir.Path().empty() || doc.WriteConfigFiles(paths[0], paths[1], paths[2]) != 0) {
+    const std::array<std::string, 3> paths = benchutil::WriteLargestFiles(doc, dir.Path());
+    if (paths[0].empty()) {
         state.SkipWithError("kernel files not written");
         return;
     }

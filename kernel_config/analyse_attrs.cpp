@@ -3,7 +3,10 @@
 // differ only in the data below.
 #include <algorithm>
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "doc.h"
@@ -110,7 +113,7 @@ const AttrKind kCycKind{
 };
 
 // Splits args at commas into exactly count trimmed fields; false for any other number of commas.
-bool SplitFields(const std::string& args, int count, std::string (&out)[4])
+bool SplitFields(std::string_view args, int count, std::string_view (&out)[4])
 {
     std::size_t pos = 0;
     for (int i = 0; i < count - 1; ++i) {
@@ -121,12 +124,12 @@ bool SplitFields(const std::string& args, int count, std::string (&out)[4])
     }
     out[count - 1] = kscan::From(args, pos);
     if (mbtext::FindChar(out[count - 1], ',') != mbtext::npos) return false;
-    for (int i = 0; i < count; ++i) out[i] = mbtext::Trim(out[i]);
+    for (int i = 0; i < count; ++i) out[i] = mbtext::TrimView(out[i]);
     return true;
 }
 
 // The attribute the words of field give, or false when a pair has neither or both of its words.
-bool ReadAttr(const AttrKind& kind, const std::string& field, int& attr)
+bool ReadAttr(const AttrKind& kind, std::string_view field, int& attr)
 {
     int mask = 0;
     attr = 0;
@@ -144,22 +147,22 @@ bool ReadAttr(const AttrKind& kind, const std::string& field, int& attr)
     return true;
 }
 
-// Checks one call's argument text and stores its object; 0 when the call is rejected. A data queue's size
-// define is looked up with GetDefineValue over the comment-stripped file; defines holds the "#define"
-// lines that look-up walks, gathered once per walk rather than once per call.
-int AnalyzeAttrEntry(CCData_conf_info& conf, const AttrKind& kind, const std::string& args,
-                     const std::vector<std::string>& defines)
+// GetDefineValue of a data queue's size name over the comment-stripped file.
+using SizeLookup = std::function<std::string_view(std::string_view name)>;
+
+// Checks one call's argument text and stores its object; 0 when the call is rejected.
+int AnalyzeAttrEntry(CCData_conf_info& conf, const AttrKind& kind, std::string_view args, const SizeLookup& lookup)
 {
-    std::string fields[4];
+    std::string_view fields[4];
     if (!SplitFields(args, kind.fieldCount, fields)) return 0;
 
     AttrEntry e;
-    const std::string* sizeName = nullptr;
+    const std::string_view* sizeName = nullptr;
     for (int i = 0; i < kind.fieldCount; ++i) {
-        const std::string& f = fields[i];
+        const std::string_view f = fields[i];
         switch (kind.fields[i]) {
         case Field::Id: {
-            const std::string id = kscan::AfterCast(f);
+            const std::string_view id = kscan::AfterCast(f);
             if (id.empty()) return 0;
             e.id = mbtext::Atoi(id);
             // The id indexes the tables: nothing outside 1..127 goes further. The first call for an id wins.
@@ -171,13 +174,13 @@ int AnalyzeAttrEntry(CCData_conf_info& conf, const AttrKind& kind, const std::st
             if (!ReadAttr(kind, f, e.attr)) return 0;
             break;
         case Field::Count: {
-            const std::string count = kscan::AfterCast(f);
+            const std::string_view count = kscan::AfterCast(f);
             if (count.empty()) return 0;
             e.number = mbtext::Atoi(count);
             break;
         }
         case Field::SizeName:
-            sizeName = &f;
+            sizeName = &fields[i];
             break;
         case Field::Name:
             if (f.empty()) return 0;
@@ -192,8 +195,8 @@ int AnalyzeAttrEntry(CCData_conf_info& conf, const AttrKind& kind, const std::st
         }
     }
     if (sizeName) {
-        // Looked up last: it walks the whole file, the other checks are cheap.
-        const std::string value = kscan::DefineValueIn(defines, kscan::AfterCast(*sizeName));
+        // Looked up last: the other checks are cheap.
+        const std::string_view value = lookup(kscan::AfterCast(*sizeName));
         if (value.empty()) return 0;
         e.number = mbtext::Atoi(value);
     }
@@ -201,42 +204,74 @@ int AnalyzeAttrEntry(CCData_conf_info& conf, const AttrKind& kind, const std::st
     return 1;
 }
 
+// The index of the kind's size-name field, or -1 when it has none.
+int SizeNameField(const AttrKind& kind)
+{
+    const Field* const end = kind.fields + kind.fieldCount;
+    const Field* const at = std::find(kind.fields, end, Field::SizeName);
+    return at == end ? -1 : static_cast<int>(at - kind.fields);
+}
+
 // Finds every call of the kind and hands its arguments to the entry routine. The result is that of the
 // last call; 0 at once when a call has no "(", no ";" or no ")" before its ";".
-int WalkAttrCalls(CCData_conf_info& conf, const AttrKind& kind, const std::string& text)
+int WalkAttrCalls(CCData_conf_info& conf, const AttrKind& kind, kscan::Source& kinit)
 {
     IntTable& userSet = kind.userSet(conf);
     const int count = kind.count(conf);
     for (int id = 1; id <= count && id <= kMaxObjects; ++id) userSet[id - 1] = 0;
 
-    const std::string s = CQuorvaneConfiguratorDoc::StripComments(text);
-    const Field* const fieldsEnd = kind.fields + kind.fieldCount;
-    const bool needsLookup = std::find(kind.fields, fieldsEnd, Field::SizeName) != fieldsEnd;
-    const std::vector<std::string> defines =
-        needsLookup ? kscan::DefineRests(CQuorvaneConfiguratorDoc::StripComments(s)) : std::vector<std::string>();
-    int result = 1;
-    std::size_t pos = 0;
-    for (;;) {
+    // Where each call stands depends on the text alone, not on what the entries store, so the calls are
+    // delimited first; cut says that one of them could not be and ended the walk there.
+    const std::string_view s = kinit.Stripped();
+    std::vector<std::string_view> calls;
+    bool cut = false;
+    for (std::size_t pos = 0;;) {
         const std::size_t at = mbtext::Find(s, kind.call, pos);
-        if (at == mbtext::npos) return result;
+        if (at == mbtext::npos) break;
         const std::size_t open = mbtext::FindChar(s, '(', at);
-        if (open == mbtext::npos) return 0;
-        const std::size_t semi = mbtext::FindChar(s, ';', open);
-        if (semi == mbtext::npos) return 0;
-        const std::string inner = s.substr(open + 1, semi - open);  // through the ";"
-        const std::size_t close = mbtext::FindLastChar(inner, ')');
-        if (close == mbtext::npos) return 0;
-        result = AnalyzeAttrEntry(conf, kind, inner.substr(0, close), defines);
+        const std::size_t semi = open == mbtext::npos ? mbtext::npos : mbtext::FindChar(s, ';', open);
+        const std::string_view inner = semi == mbtext::npos ? std::string_view() : s.substr(open + 1, semi - open);
+        const std::size_t close = mbtext::FindLastChar(inner, ')');  // inner runs through the ";"
+        if (close == mbtext::npos) {
+            cut = true;
+            break;
+        }
+        calls.push_back(inner.substr(0, close));
         pos = semi + 1;
     }
+
+    // The data-queue sizes: GetDefineValue over the stripped file (stripped once more, as that look-up
+    // does), for the size names of all calls in one pass over its defines.
+    SizeLookup lookup;
+    std::optional<kscan::Source> again;
+    std::optional<kscan::DefineValues> sizes;
+    if (const int field = SizeNameField(kind); field >= 0) {
+        std::vector<std::string_view> names;
+        for (const std::string_view args : calls) {
+            std::string_view fields[4];
+            if (SplitFields(args, kind.fieldCount, fields)) names.push_back(kscan::AfterCast(fields[field]));
+        }
+        if (!names.empty()) again.emplace(s);
+        sizes.emplace(again ? again->Defines() : std::vector<std::string_view>(), names);
+        lookup = [&sizes](std::string_view name) { return sizes->Of(name); };
+    }
+    int result = 1;
+    for (const std::string_view args : calls) result = AnalyzeAttrEntry(conf, kind, args, lookup);
+    return cut ? 0 : result;
 }
 
 }  // namespace
 
-int CQuorvaneConfiguratorDoc::AnalyzeFlgAttr(std::string text) { return WalkAttrCalls(m_confInfo, kFlgKind, text); }
-int CQuorvaneConfiguratorDoc::AnalyzeSemAttr(std::string text) { return WalkAttrCalls(m_confInfo, kSemKind, text); }
-int CQuorvaneConfiguratorDoc::AnalyzeDtqAttr(std::string text) { return WalkAttrCalls(m_confInfo, kDtqKind, text); }
-int CQuorvaneConfiguratorDoc::AnalyzeCycAttr(std::string text) { return WalkAttrCalls(m_confInfo, kCycKind, text); }
+int CQuorvaneConfiguratorDoc::AnalyzeFlgAttr(kscan::Source& kinit) { return WalkAttrCalls(m_confInfo, kFlgKind, kinit); }
+int CQuorvaneConfiguratorDoc::AnalyzeSemAttr(kscan::Source& kinit) { return WalkAttrCalls(m_confInfo, kSemKind, kinit); }
+int CQuorvaneConfiguratorDoc::AnalyzeDtqAttr(kscan::Source& kinit) { return WalkAttrCalls(m_confInfo, kDtqKind, kinit); }
+int CQuorvaneConfiguratorDoc::AnalyzeCycAttr(kscan::Source& kinit) { return WalkAttrCalls(m_confInfo, kCycKind, kinit); }
+
+// Called alone, each walker prepares its own copy of the file.
+int CQuorvaneConfiguratorDoc::AnalyzeFlgAttr(std::string text) { kscan::Source s(text); return AnalyzeFlgAttr(s); }
+int CQuorvaneConfiguratorDoc::AnalyzeSemAttr(std::string text) { kscan::Source s(text); return AnalyzeSemAttr(s); }
+int CQuorvaneConfiguratorDoc::AnalyzeDtqAttr(std::string text) { kscan::Source s(text); return AnalyzeDtqAttr(s); }
+int CQuorvaneConfiguratorDoc::AnalyzeCycAttr(std::string text) { kscan::Source s(text); return AnalyzeCycAttr(s); }
 
 int CQuorvaneConfiguratorDoc::AnalyzeFlgAttrEntry(std::string args)
 {
@@ -250,7 +285,9 @@ int CQuorvaneConfiguratorDoc::AnalyzeSemAttrEntry(std::string args)
 
 int CQuorvaneConfiguratorDoc::AnalyzeDtqAttrEntry(std::string args, std::string text)
 {
-    return AnalyzeAttrEntry(m_confInfo, kDtqKind, args, kscan::DefineRests(StripComments(text)));
+    kscan::Source file(text);
+    return AnalyzeAttrEntry(m_confInfo, kDtqKind, args,
+                            [&file](std::string_view name) { return kscan::DefineValueIn(file.Defines(), name); });
 }
 
 int CQuorvaneConfiguratorDoc::AnalyzeCycAttrEntry(std::string args)

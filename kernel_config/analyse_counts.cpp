@@ -3,6 +3,7 @@
 #include <string>
 
 #include "doc.h"
+#include "scan.h"
 #include "text.h"
 
 namespace {
@@ -24,9 +25,10 @@ const CountDefine kSysTime{"SYSTIM_CYCLIC_TIM", 1, INT_MAX,
                            [](CCData_conf_info& c) -> int& { return c.m_tim.m_nCyclicTime; }};
 
 // Stores the define's number when it is present and in range; the field keeps its value otherwise.
-int AnalyzeCountDefine(CCData_conf_info& conf, const std::string& text, const CountDefine& def)
+int AnalyzeCountDefine(CCData_conf_info& conf, kscan::Source& config, const CountDefine& def)
 {
-    const std::string value = CQuorvaneConfiguratorDoc::GetDefineValue(text, def.name);
+    // GetDefineValue over the defines that the load gathered once.
+    const std::string_view value = kscan::DefineValueIn(config.Defines(), def.name);
     if (value.empty()) return 0;
     const int n = mbtext::Atoi(value);
     if (n < def.low || n > def.high) return 0;
@@ -36,12 +38,15 @@ int AnalyzeCountDefine(CCData_conf_info& conf, const std::string& text, const Co
 
 }  // namespace
 
-int CQuorvaneConfiguratorDoc::AnalyzeFlgNum(std::string text) { return AnalyzeCountDefine(m_confInfo, text, kFlgNum); }
-int CQuorvaneConfiguratorDoc::AnalyzeSemNum(std::string text) { return AnalyzeCountDefine(m_confInfo, text, kSemNum); }
-int CQuorvaneConfiguratorDoc::AnalyzeDtqNum(std::string text) { return AnalyzeCountDefine(m_confInfo, text, kDtqNum); }
-int CQuorvaneConfiguratorDoc::AnalyzeCycNum(std::string text) { return AnalyzeCountDefine(m_confInfo, text, kCycNum); }
+int CQuorvaneConfiguratorDoc::AnalyzeFlgNum(kscan::Source& config) { return AnalyzeCountDefine(m_confInfo, config, kFlgNum); }
+int CQuorvaneConfiguratorDoc::AnalyzeSemNum(kscan::Source& config) { return AnalyzeCountDefine(m_confInfo, config, kSemNum); }
+int CQuorvaneConfiguratorDoc::AnalyzeDtqNum(kscan::Source& config) { return AnalyzeCountDefine(m_confInfo, config, kDtqNum); }
+int CQuorvaneConfiguratorDoc::AnalyzeCycNum(kscan::Source& config) { return AnalyzeCountDefine(m_confInfo, config, kCycNum); }
+int CQuorvaneConfiguratorDoc::AnalyzeSysTime(kscan::Source& config) { return AnalyzeCountDefine(m_confInfo, config, kSysTime); }
 
-int CQuorvaneConfiguratorDoc::AnalyzeSysTime(std::string text)
-{
-    return AnalyzeCountDefine(m_confInfo, text, kSysTime);
-}
+// Called alone, each analyser prepares its own copy of the file.
+int CQuorvaneConfiguratorDoc::AnalyzeFlgNum(std::string text) { kscan::Source s(text); return AnalyzeFlgNum(s); }
+int CQuorvaneConfiguratorDoc::AnalyzeSemNum(std::string text) { kscan::Source s(text); return AnalyzeSemNum(s); }
+int CQuorvaneConfiguratorDoc::AnalyzeDtqNum(std::string text) { kscan::Source s(text); return AnalyzeDtqNum(s); }
+int CQuorvaneConfiguratorDoc::AnalyzeSysTime(std::string text) { kscan::Source s(text); return AnalyzeSysTime(s); }
+int CQuorvaneConfiguratorDoc::AnalyzeCycNum(std::string text) { kscan::Source s(text); return AnalyzeCycNum(s); }

@@ -1,6 +1,10 @@
 // Reading the CPU type, the CPU mode and the kernel mask level back from the text of config.c.
+#include <algorithm>
 #include <cstddef>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "doc.h"
 #include "scan.h"
@@ -68,13 +72,47 @@ constexpr CpuPattern kCpuPatterns[] = {
     {"RX", ModeWord::None, 26, 26},
 };
 
+// Every name starts with the two letters of its family ("H8", "R8", "M1", "SH", "RL", "RX"). The places of
+// each pair are found once and each name is compared only there, rather than the whole text being searched
+// once per name (up to 41 times).
+class NamePlaces {
+public:
+    explicit NamePlaces(std::string_view text) : m_text(text) {}
+
+    // True when name stands in the text at the start of a character, as mbtext::Find would find it.
+    bool Holds(std::string_view name)
+    {
+        const std::vector<std::size_t>& at = PlacesOf(name.substr(0, 2));
+        return std::any_of(at.begin(), at.end(),
+                           [&](std::size_t i) { return m_text.compare(i, name.size(), name) == 0; });
+    }
+
+private:
+    const std::vector<std::size_t>& PlacesOf(std::string_view key)
+    {
+        for (const auto& [k, at] : m_places) {
+            if (k == key) return at;
+        }
+        std::vector<std::size_t> at;
+        for (std::size_t i = mbtext::Find(m_text, key); i != mbtext::npos; i = mbtext::Find(m_text, key, i + 1)) {
+            at.push_back(i);
+        }
+        m_places.emplace_back(key, std::move(at));
+        return m_places.back().second;
+    }
+
+    std::string_view m_text;
+    std::vector<std::pair<std::string_view, std::vector<std::size_t>>> m_places;
+};
+
 // The type the text names, or -1. A family name without its mode word ends the search unrecognised.
-int RecogniseCpu(const std::string& text)
+int RecogniseCpu(std::string_view text)
 {
+    NamePlaces places(text);
     for (const CpuPattern& row : kCpuPatterns) {
-        if (mbtext::Find(text, row.name) == mbtext::npos) continue;
+        if (!places.Holds(row.name)) continue;
         if (row.word == ModeWord::None) return row.code;
-        const std::string lower = mbtext::ToLower(text);
+        const std::string lower = mbtext::ToLower(std::string(text));
         if (row.word == ModeWord::NormalOrAdvanced && mbtext::Find(lower, "normal mode") != mbtext::npos) {
             return row.code;
         }
@@ -94,7 +132,7 @@ constexpr ModeMark kH8sMarks[] = {{"(IM0)", 1}, {"(IM1)", 2}, {"(IM2)", 3}, {"(I
 
 // The mode of the first mark, in table order, found anywhere in text; fallback when none is.
 template <std::size_t N>
-int FindModeMark(const std::string& text, const ModeMark (&marks)[N], int fallback, bool& found)
+int FindModeMark(std::string_view text, const ModeMark (&marks)[N], int fallback, bool& found)
 {
     for (const ModeMark& m : marks) {
         if (mbtext::Find(text, m.mark) != mbtext::npos) {
@@ -131,31 +169,31 @@ LevelRule RuleFor(int type, int mode)
     return {1, 15, 6};  // 25..30
 }
 
-// atoi of the rest of the first line that holds "KNL_MSK_LEVEL"; false when no line does.
-bool ReadLevelLine(const std::string& stripped, int& level)
+// atoi of the rest of the first line that holds "KNL_MSK_LEVEL"; false when no line does. That line is
+// the one of the name's first occurrence, when a CR LF ends it; a later one would stand in the same
+// unterminated last line.
+bool ReadLevelLine(std::string_view stripped, int& level)
 {
-    static const std::string kName = "KNL_MSK_LEVEL";
-    bool found = false;
-    kscan::ForEachLine(stripped, [&](const std::string& line) {
-        const std::size_t at = mbtext::Find(line, kName);
-        if (at == mbtext::npos) return true;
-        level = mbtext::Atoi(mbtext::Trim(kscan::From(line, at + kName.size())));
-        found = true;
-        return false;
-    });
-    return found;
+    static constexpr std::string_view kName = "KNL_MSK_LEVEL";
+    const std::size_t at = mbtext::Find(stripped, kName);
+    if (at == mbtext::npos) return false;
+    const std::size_t value = at + kName.size();
+    const std::size_t end = mbtext::Find(stripped, "\r\n", value);
+    if (end == mbtext::npos) return false;
+    level = mbtext::Atoi(mbtext::TrimView(stripped.substr(value, end - value)));
+    return true;
 }
 
 // The H8/300H types carry the mode in "KNL_MSK_BIT" and the level in "KNL_MSK_CCR" as 0x80 or 0xC0.
-int AnalyzeH8300hMask(CCData_conf_info_cpu& cpu, const std::string& stripped, int& mode, int& level)
+int AnalyzeH8300hMask(CCData_conf_info_cpu& cpu, std::string_view stripped, int& mode, int& level)
 {
     bool bitSeen = false, ccrSeen = false;
     bool bitBad = false, ccrBad = false;
     int bitMode = 1, ccrLevel = 1;
-    kscan::ForEachLine(stripped, [&](const std::string& line) {
+    kscan::ForEachLine(stripped, [&](std::string_view line) {
         // A line naming both is read for both; a name met again overrides its earlier value and verdict.
         if (mbtext::Find(line, "KNL_MSK_BIT") != mbtext::npos) {
-            const std::string lower = mbtext::ToLower(line);
+            const std::string lower = mbtext::ToLower(std::string(line));
             bitSeen = true;
             bitBad = false;
             if (mbtext::Find(lower, "xc0") != mbtext::npos) {
@@ -169,7 +207,7 @@ int AnalyzeH8300hMask(CCData_conf_info_cpu& cpu, const std::string& stripped, in
             cpu.SetCpuMode(bitMode);
         }
         if (mbtext::Find(line, "KNL_MSK_CCR") != mbtext::npos) {
-            const std::string lower = mbtext::ToLower(line);
+            const std::string lower = mbtext::ToLower(std::string(line));
             ccrSeen = true;
             ccrBad = false;
             if (mbtext::Find(lower, "xc0") != mbtext::npos) {
@@ -213,13 +251,25 @@ int AnalyzeH8300hMask(CCData_conf_info_cpu& cpu, const std::string& stripped, in
 
 int CQuorvaneConfiguratorDoc::AnalyzeCpu(std::string text, int& cpuType)
 {
-    const int found = RecogniseCpu(text);
+    kscan::Source config(text);
+    return AnalyzeCpu(config, cpuType);
+}
+
+int CQuorvaneConfiguratorDoc::AnalyzeKernelMask(std::string text, int cpuType, int& mode, int& level)
+{
+    kscan::Source config(text);
+    return AnalyzeKernelMask(config, cpuType, mode, level);
+}
+
+int CQuorvaneConfiguratorDoc::AnalyzeCpu(kscan::Source& config, int& cpuType)
+{
+    const int found = RecogniseCpu(config.Raw());
     cpuType = found >= 0 ? found : 1;
     m_confInfo.m_cpu.SetCpuType(cpuType);
     return found >= 0 ? 1 : 0;
 }
 
-int CQuorvaneConfiguratorDoc::AnalyzeKernelMask(std::string text, int cpuType, int& mode, int& level)
+int CQuorvaneConfiguratorDoc::AnalyzeKernelMask(kscan::Source& config, int cpuType, int& mode, int& level)
 {
     CCData_conf_info_cpu& cpu = m_confInfo.m_cpu;
     if (cpuType == 0) {
@@ -233,7 +283,7 @@ int CQuorvaneConfiguratorDoc::AnalyzeKernelMask(std::string text, int cpuType, i
         level = cpu.m_nMaskLevel;
         return kBadLevel;
     }
-    const std::string stripped = StripComments(text);
+    const std::string& stripped = config.Stripped();
     if (cpuType == 1 || cpuType == 2) return AnalyzeH8300hMask(cpu, stripped, mode, level);
 
     int result = 0;
@@ -241,7 +291,8 @@ int CQuorvaneConfiguratorDoc::AnalyzeKernelMask(std::string text, int cpuType, i
     if (cpuType >= 6 && cpuType <= 11) {
         // The marks stand in the header comment, so they are searched in the text as read.
         bool found = false;
-        mode = cpuType == 6 ? FindModeMark(text, kTinyMarks, 2, found) : FindModeMark(text, kH8sMarks, 3, found);
+        mode = cpuType == 6 ? FindModeMark(config.Raw(), kTinyMarks, 2, found)
+                              : FindModeMark(config.Raw(), kH8sMarks, 3, found);
         if (!found) result |= kNoModeMark;
         cpu.SetCpuMode(mode);
     }

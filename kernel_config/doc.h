@@ -6,6 +6,10 @@
 
 #include "conf_info.h"
 
+namespace kscan {
+class Source;
+}
+
 class CQuorvaneConfiguratorDoc {
 public:
     // Records the current folder as the start folder and reads the settings file from it.
@@ -56,6 +60,23 @@ public:
     int AnalyzeCycAttrEntry(std::string args);
     // Analyser of qvos.def.
     int AnalyzeUseObject(std::string text);
+
+    // The same analysers over files prepared once for a whole load, so that each file is stripped of its
+    // comments once and its "#define" lines are gathered once, whichever analysers read them.
+    int AnalyzeCpu(kscan::Source& config, int& cpuType);
+    int AnalyzeKernelMask(kscan::Source& config, int cpuType, int& mode, int& level);
+    int AnalyzeTcbNum(kscan::Source& config);
+    int AnalyzeTaskSetting(kscan::Source& config);
+    int AnalyzeFlgNum(kscan::Source& config);
+    int AnalyzeSemNum(kscan::Source& config);
+    int AnalyzeDtqNum(kscan::Source& config);
+    int AnalyzeSysTime(kscan::Source& config);
+    int AnalyzeCycNum(kscan::Source& config);
+    int AnalyzeFlgAttr(kscan::Source& kinit);
+    int AnalyzeSemAttr(kscan::Source& kinit);
+    int AnalyzeDtqAttr(kscan::Source& kinit);
+    int AnalyzeCycAttr(kscan::Source& kinit);
+    int AnalyzeUseObject(kscan::Source& def);
 
     // Writes config.c, qvos.def and kinit.c; the mask has 1, 2, 4 set for each file not written.
     int WriteConfigFiles(std::string configPath, std::string defPath, std::string kinitPath);

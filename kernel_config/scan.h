@@ -2,8 +2,13 @@
 // follows a "#define". Only CR LF ends a line; a last line without it is never handed out.
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "text.h"
@@ -13,7 +18,7 @@ namespace kscan {
 // Calls fn(line) for each line of s that ends with CR LF, the CR LF not included, from the start, until
 // fn returns false. A lone CR or LF ends no line, and a last line without CR LF is not passed.
 template <class Fn>
-void ForEachLine(const std::string& s, Fn fn)
+void ForEachLine(std::string_view s, Fn fn)
 {
     std::size_t pos = 0;
     for (;;) {
@@ -25,15 +30,15 @@ void ForEachLine(const std::string& s, Fn fn)
 }
 
 // The part of s that starts at pos; empty when pos lies beyond the end.
-inline std::string From(const std::string& s, std::size_t pos)
+inline std::string_view From(std::string_view s, std::size_t pos)
 {
-    return pos < s.size() ? s.substr(pos) : std::string();
+    return pos < s.size() ? s.substr(pos) : std::string_view();
 }
 
 // True when line holds "#define"; rest receives everything after the first one.
-inline bool AfterDefine(const std::string& line, std::string& rest)
+inline bool AfterDefine(std::string_view line, std::string_view& rest)
 {
-    static const std::string kDefine = "#define";
+    static constexpr std::string_view kDefine = "#define";
     const std::size_t at = mbtext::Find(line, kDefine);
     if (at == mbtext::npos) return false;
     rest = From(line, at + kDefine.size());
@@ -41,17 +46,128 @@ inline bool AfterDefine(const std::string& line, std::string& rest)
 }
 
 // Text after the first ")" of field, or field itself when it has none: drops a cast such as "(UB)".
-inline std::string AfterCast(const std::string& field)
+inline std::string_view AfterCast(std::string_view field)
 {
     const std::size_t close = mbtext::FindChar(field, ')');
     return close == mbtext::npos ? field : From(field, close + 1);
 }
 
+// The comment-free text that every analyser reads.
+std::string StripText(std::string_view text);
+
 // The look-up behind GetDefineValue in two steps, so that many names can be looked up in one text:
 // DefineRests gives, for each CR LF line of the comment-stripped text that holds "#define", the text after
-// its first "#define"; DefineValueIn gives the trimmed text after name in the first of them that holds it,
-// or "" when none does.
-std::vector<std::string> DefineRests(const std::string& stripped);
-std::string DefineValueIn(const std::vector<std::string>& rests, const std::string& name);
+// its first "#define" (views into stripped); DefineValueIn gives the trimmed text after name in the first
+// of them that holds it, or "" when none does.
+std::vector<std::string_view> DefineRests(std::string_view stripped);
+std::string_view DefineValueIn(const std::vector<std::string_view>& rests, std::string_view name);
+
+// One kernel file as the analysers of a load share it: the text as read, and its comment-stripped form and
+// "#define" rests, each made on first use and then kept, so a load strips every file once.
+class Source {
+public:
+    explicit Source(std::string_view raw) : m_raw(raw) {}
+    Source(const Source&) = delete;
+    Source& operator=(const Source&) = delete;
+
+    std::string_view Raw() const { return m_raw; }
+    const std::string& Stripped()
+    {
+        if (!m_stripped) m_stripped = StripText(m_raw);
+        return *m_stripped;
+    }
+    const std::vector<std::string_view>& Defines()
+    {
+        if (!m_defines) m_defines = DefineRests(Stripped());
+        return *m_defines;
+    }
+
+private:
+    std::string_view m_raw;
+    std::optional<std::string> m_stripped;
+    std::optional<std::vector<std::string_view>> m_defines;
+};
+
+// Finds many names in a text in one pass (Aho-Corasick): for each name, its first occurrence that starts a
+// character, as mbtext::Find would give it. Looking up many names line by line would read every line once
+// per name.
+class NameScanner {
+public:
+    // Empty names are never reported; a name given twice is reported under its first index only.
+    explicit NameScanner(const std::vector<std::string_view>& names);
+
+    // Calls found(index, position) once for each name that occurs in s, at its first occurrence.
+    template <class Fn>
+    void FirstIn(std::string_view s, Fn found);
+
+    // The index under which name is reported, or -1 when it is not one of the names.
+    int IndexOf(std::string_view name) const;
+
+private:
+    struct Node {
+        int fail = 0;
+        int name = -1;   // index of the name that ends here
+        int dict = -1;   // nearest node on the fail chain where a name ends
+        int edges = -1;  // first edge to a child, in m_edges
+    };
+    struct Edge {
+        unsigned char c;
+        int child;
+        int next;  // next edge of the same node
+    };
+    int Child(int node, unsigned char c) const;
+    int Step(int state, unsigned char c) const;
+    void MarkCharStarts(std::string_view s);
+
+    std::vector<Node> m_nodes;
+    std::vector<Edge> m_edges;
+    std::array<int, 256> m_root;
+    std::vector<std::size_t> m_lengths;
+    std::vector<unsigned> m_seen;
+    unsigned m_stamp = 0;
+    std::vector<char> m_charStart;
+};
+
+template <class Fn>
+void NameScanner::FirstIn(std::string_view s, Fn found)
+{
+    if (m_nodes.size() == 1) return;
+    if (++m_stamp == 0) {
+        std::fill(m_seen.begin(), m_seen.end(), 0u);
+        m_stamp = 1;
+    }
+    const bool everyByte = mbtext::GetCodePage() != mbtext::CodePage::ShiftJis;
+    if (!everyByte) MarkCharStarts(s);
+    int state = 0;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        state = Step(state, static_cast<unsigned char>(s[i]));
+        for (int n = m_nodes[state].name >= 0 ? state : m_nodes[state].dict; n >= 0; n = m_nodes[n].dict) {
+            const int id = m_nodes[n].name;
+            if (m_seen[id] == m_stamp) {
+                // Every name on the chain behind a name already met was met with it; with some starts
+                // rejected (Shift-JIS) that no longer holds.
+                if (everyByte) break;
+                continue;
+            }
+            const std::size_t start = i + 1 - m_lengths[id];
+            if (!everyByte && !m_charStart[start]) continue;
+            m_seen[id] = m_stamp;
+            found(id, start);
+        }
+    }
+}
+
+// GetDefineValue for many names over one set of "#define" rests, all found in one pass.
+class DefineValues {
+public:
+    DefineValues(const std::vector<std::string_view>& rests, const std::vector<std::string_view>& names);
+    // DefineValueIn(rests, name) for one of the names given.
+    std::string_view Of(std::string_view name) const;
+
+private:
+    NameScanner m_scanner;
+    std::vector<std::string_view> m_values;
+    std::string_view m_empty;  // the value of an empty name: the first rest, trimmed
+};
 
 }  // namespace kscan

@@ -1,8 +1,12 @@
 // Multibyte text helpers: see text.h.
 #include "text.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
+#include <functional>
+#include <memory>
+#include <string_view>
 #include <langinfo.h>
 #include <vector>
 
@@ -69,51 +73,153 @@ bool IsLeadByte(unsigned char c)
     return g_codePage == CodePage::ShiftJis && ((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC));
 }
 
-std::size_t CharLength(const std::string& s, std::size_t i)
+std::size_t CharLength(std::string_view s, std::size_t i)
 {
     if (i + 1 < s.size() && IsLeadByte(static_cast<unsigned char>(s[i]))) return 2;
     return 1;
 }
 
-std::size_t Find(const std::string& s, const std::string& pat, std::size_t start)
+namespace {
+
+// Only Shift-JIS has bytes that do not start a character; in every other page a byte search is a
+// character search.
+bool EveryByteStartsACharacter() { return g_codePage != CodePage::ShiftJis; }
+
+// Patterns up to this length are searched with string_view::find (memchr for the first byte, then a
+// compare); longer ones, which only come from the text itself, with Boyer-Moore, whose search for the first
+// occurrence stays linear whatever the bytes.
+constexpr std::size_t kShortPattern = 32;
+
+// Byte search for pat in s from start on; the caller has checked that pat fits behind start.
+class ByteSearch {
+public:
+    ByteSearch(std::string_view s, std::string_view pat)
+        : m_s(s), m_pat(pat), m_long(pat.size() > kShortPattern ? new Long(pat) : nullptr)
+    {
+    }
+    std::size_t From(std::size_t start) const
+    {
+        if (!m_long) return Short(start);
+        const auto it = std::search(m_s.begin() + static_cast<std::ptrdiff_t>(start), m_s.end(), m_long->searcher);
+        return it == m_s.end() ? npos : static_cast<std::size_t>(it - m_s.begin());
+    }
+
+private:
+    // memchr for the first byte; the last byte is compared before the rest, which turns most candidates
+    // of a frequent first letter away without a call of memcmp.
+    std::size_t Short(std::size_t start) const
+    {
+        const std::size_t m = m_pat.size();
+        if (start > m_s.size() || m_s.size() - start < m) return npos;
+        const char* const base = m_s.data();
+        const char* p = base + start;
+        const char* const last = base + (m_s.size() - m);  // the last place a match can begin
+        while (p <= last) {
+            p = static_cast<const char*>(std::memchr(p, m_pat[0], static_cast<std::size_t>(last - p) + 1));
+            if (p == nullptr) return npos;
+            if (p[m - 1] == m_pat[m - 1] && std::memcmp(p + 1, m_pat.data() + 1, m - 1) == 0) {
+                return static_cast<std::size_t>(p - base);
+            }
+            ++p;
+        }
+        return npos;
+    }
+
+    struct Long {
+        explicit Long(std::string_view p) : searcher(p.begin(), p.end()) {}
+        std::boyer_moore_searcher<std::string_view::const_iterator> searcher;
+    };
+    std::string_view m_s;
+    std::string_view m_pat;
+    std::unique_ptr<Long> m_long;
+};
+
+// Shift-JIS character starts from a position the caller knows to be one, found forward only: every call of
+// Seek goes on from where the last one stopped, so one search reads each byte at most twice.
+class Boundaries {
+public:
+    Boundaries(std::string_view s, std::size_t start) : m_s(s), m_at(start) {}
+    // The first character start at or after pos.
+    std::size_t Seek(std::size_t pos)
+    {
+        if (pos <= m_at) return m_at;
+        // A byte behind one that cannot lead starts a character whichever way the walk went, so the walk
+        // only has to be replayed from the last such place: in text without double-byte characters that is
+        // pos itself. The bytes stepped back over lie behind the last place sought, so each is read twice
+        // at most.
+        std::size_t from = pos;
+        while (from > m_at && IsLeadByte(static_cast<unsigned char>(m_s[from - 1]))) --from;
+        m_at = from;
+        while (m_at < pos) m_at += CharLength(m_s, m_at);
+        return m_at;
+    }
+
+private:
+    std::string_view m_s;
+    std::size_t m_at;
+};
+
+// First character at or after start for which match(i) holds, given candidates from next(i): the first
+// position at or after i where match may hold. Candidates inside a double-byte character are skipped.
+template <class Next, class Match>
+std::size_t FirstAtCharStart(std::string_view s, std::size_t start, Next next, Match match)
+{
+    Boundaries starts(s, start);
+    std::size_t from = start;
+    for (;;) {
+        const std::size_t cand = next(from);
+        if (cand == npos) return npos;
+        const std::size_t at = starts.Seek(cand);
+        if (at == cand && match(cand)) return cand;
+        from = at == cand ? cand + CharLength(s, cand) : at;
+    }
+}
+
+}  // namespace
+
+std::size_t Find(std::string_view s, std::string_view pat, std::size_t start)
 {
     if (start > s.size()) return npos;
     if (pat.empty()) return start;
-    for (std::size_t i = start; i + pat.size() <= s.size(); i += CharLength(s, i)) {
-        if (s.compare(i, pat.size(), pat) == 0) return i;
-    }
-    return npos;
+    if (pat.size() > s.size() - start) return npos;
+    const ByteSearch search(s, pat);
+    if (EveryByteStartsACharacter()) return search.From(start);
+    return FirstAtCharStart(
+        s, start, [&](std::size_t from) { return from > s.size() - pat.size() ? npos : search.From(from); },
+        [](std::size_t) { return true; });
 }
 
-std::size_t FindChar(const std::string& s, char c, std::size_t start)
+std::size_t FindChar(std::string_view s, char c, std::size_t start)
 {
-    for (std::size_t i = start; i < s.size(); i += CharLength(s, i)) {
-        if (s[i] == c && CharLength(s, i) == 1) return i;
-    }
-    return npos;
+    if (start >= s.size()) return npos;
+    if (EveryByteStartsACharacter()) return s.find(c, start);
+    // A lead byte that is itself c still counts when it stands alone at the very end.
+    return FirstAtCharStart(
+        s, start, [&](std::size_t from) { return s.find(c, from); },
+        [&](std::size_t i) { return CharLength(s, i) == 1; });
 }
 
-std::size_t FindLastChar(const std::string& s, char c)
+std::size_t FindLastChar(std::string_view s, char c)
 {
+    if (EveryByteStartsACharacter()) return s.rfind(c);
     std::size_t found = npos;
-    for (std::size_t i = 0; i < s.size(); i += CharLength(s, i)) {
-        if (s[i] == c && CharLength(s, i) == 1) found = i;
-    }
+    for (std::size_t i = FindChar(s, c, 0); i != npos; i = FindChar(s, c, i + 1)) found = i;
     return found;
 }
 
-std::size_t FindAnyOf(const std::string& s, const std::string& set)
+std::size_t FindAnyOf(std::string_view s, std::string_view set)
 {
-    for (std::size_t i = 0; i < s.size(); i += CharLength(s, i)) {
-        if (CharLength(s, i) == 1 && set.find(s[i]) != std::string::npos) return i;
-    }
-    return npos;
+    if (EveryByteStartsACharacter()) return s.find_first_of(set);
+    return FirstAtCharStart(
+        s, 0, [&](std::size_t from) { return s.find_first_of(set, from); },
+        [&](std::size_t i) { return CharLength(s, i) == 1; });
 }
 
 std::string ToLower(std::string s)
 {
-    for (std::size_t i = 0; i < s.size(); i += CharLength(s, i)) {
-        if (CharLength(s, i) == 1 && s[i] >= 'A' && s[i] <= 'Z') s[i] = static_cast<char>(s[i] - 'A' + 'a');
+    const bool bytes = EveryByteStartsACharacter();
+    for (std::size_t i = 0; i < s.size(); i += bytes ? 1 : CharLength(s, i)) {
+        if (s[i] >= 'A' && s[i] <= 'Z' && (bytes || CharLength(s, i) == 1)) s[i] = static_cast<char>(s[i] - 'A' + 'a');
     }
     return s;
 }
@@ -123,7 +229,7 @@ int Compare(const std::string& a, const std::string& b)
     return a.compare(b);
 }
 
-std::string Trim(const std::string& s)
+std::string_view TrimView(std::string_view s)
 {
     std::size_t begin = 0;
     while (begin < s.size() && IsSpace(static_cast<unsigned char>(s[begin]))) ++begin;
@@ -132,7 +238,9 @@ std::string Trim(const std::string& s)
     return s.substr(begin, end - begin);
 }
 
-int Atoi(const std::string& s)
+std::string Trim(std::string_view s) { return std::string(TrimView(s)); }
+
+int Atoi(std::string_view s)
 {
     std::size_t i = 0;
     while (i < s.size() && IsSpace(static_cast<unsigned char>(s[i]))) ++i;
@@ -153,7 +261,7 @@ bool IsPlainDecimal(const std::string& text, int& value)
     return true;
 }
 
-int ScanHex(const std::string& s, int& value)
+int ScanHex(std::string_view s, int& value)
 {
     std::size_t i = 0;
     while (i < s.size() && IsSpace(static_cast<unsigned char>(s[i]))) ++i;

@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace mbtext {
 
@@ -19,36 +20,40 @@ CodePage GetCodePage();
 bool IsLeadByte(unsigned char c);
 
 // Length in bytes of the character that starts at s[i] (1 or 2, never past the end).
-std::size_t CharLength(const std::string& s, std::size_t i);
+std::size_t CharLength(std::string_view s, std::size_t i);
 
 constexpr std::size_t npos = std::string::npos;
 
 // First occurrence of pat at or after start, stepping whole characters so a match never begins on the
 // second byte of a double-byte character. An empty pattern matches at start. npos when none.
-std::size_t Find(const std::string& s, const std::string& pat, std::size_t start = 0);
-std::size_t FindChar(const std::string& s, char c, std::size_t start = 0);
+// Byte search finds the candidates; under Shift-JIS one forward walk of character starts rejects those
+// inside a double-byte character, so a search costs linear time whatever the text.
+std::size_t Find(std::string_view s, std::string_view pat, std::size_t start = 0);
+std::size_t FindChar(std::string_view s, char c, std::size_t start = 0);
 // Last single-byte character equal to c, npos when none.
-std::size_t FindLastChar(const std::string& s, char c);
+std::size_t FindLastChar(std::string_view s, char c);
 // First single-byte character that is one of the bytes of set, npos when none.
-std::size_t FindAnyOf(const std::string& s, const std::string& set);
+std::size_t FindAnyOf(std::string_view s, std::string_view set);
 
 // ASCII letters lower-cased; double-byte characters are left whole.
 std::string ToLower(std::string s);
 // Byte-wise comparison: <0, 0, >0.
 int Compare(const std::string& a, const std::string& b);
 // Removes blank, tab, CR, LF, vertical tab and form feed at both ends.
-std::string Trim(const std::string& s);
+std::string Trim(std::string_view s);
+// The same without a copy: the part of s that Trim would return.
+std::string_view TrimView(std::string_view s);
 
 // C's atoi rules (leading white space, optional sign, digits up to the first other character, 0 without
 // digits), but a value outside the int range saturates instead of wrapping.
-int Atoi(const std::string& s);
+int Atoi(std::string_view s);
 // A typed number the editor accepts: the text, trimmed of white space at both ends, is not empty and is
 // exactly the "%d" text of its Atoi value (so 0 and negatives pass; "+5", "007", "5x" and out-of-range
 // numbers fail). value receives the number when it passes.
 bool IsPlainDecimal(const std::string& text, int& value);
 // sscanf(s, "%x", &value) rules with the same saturation; returns 1 when a number was read, else 0 and
 // value is left unchanged.
-int ScanHex(const std::string& s, int& value);
+int ScanHex(std::string_view s, int& value);
 
 // One argument of Format: an int or a string.
 class Arg {
