@@ -3,22 +3,33 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <unistd.h>
 
 #include "conf_info.h"
 
 namespace fuzzcheck {
 
-// A private folder for the whole run, so that no target reads or writes a settings file elsewhere.
+// A private folder for the whole run, so that no target reads or writes a settings file elsewhere. It is made
+// in memory where the system offers that: the settings-file target writes and syncs a file on every run, which
+// on a disk costs more than everything else the run does. The folder goes when the run ends.
 inline const std::string& Folder()
 {
-    static const std::string folder = [] {
-        std::string pattern = "/tmp/qvfuzz-XXXXXX";
-        if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-        return pattern;
+    static const std::string* folder = [] {
+        for (const char* base : {"/dev/shm", "/tmp"}) {
+            std::string pattern = std::string(base) + "/qvfuzz-XXXXXX";
+            if (::mkdtemp(pattern.data()) == nullptr) continue;
+            std::atexit([] {
+                std::error_code ignored;
+                std::filesystem::remove_all(*folder, ignored);
+            });
+            return new std::string(pattern);
+        }
+        std::abort();
     }();
-    return folder;
+    return *folder;
 }
 
 [[noreturn]] inline void Fail(const char* what, int value)
