@@ -19,7 +19,8 @@ mkdir -p "$work/artifacts"
 # Seeds: every folder holding the three kernel files gives one joined input; every kernel file alone and
 # every settings file give one input each.
 make_seeds() {
-  local target="$1" dir="$work/corpus-$target" n=0
+  local target="$1"
+  local dir="$work/corpus-$target" n=0
   mkdir -p "$dir"
   case "$target" in
     fuzz_roundtrip)
@@ -51,6 +52,7 @@ make_seeds() {
 }
 
 status=0
+total=0
 for exe in "$build"/fuzz/fuzz_*; do
   [ -x "$exe" ] || continue
   target="$(basename "$exe")"
@@ -67,7 +69,9 @@ for exe in "$build"/fuzz/fuzz_*; do
     echo "FINDING in $target; artifacts in $work/artifacts"
   fi
   runs="$(grep -oE 'Done [0-9]+ runs' "$work/$target.log" | grep -oE '[0-9]+' || echo 0)"
-  echo "$target: $runs executions"
+  total=$((total + runs))
+  echo "$target: $runs runs, $((runs / seconds)) runs/s"
 done
+echo "fuzzing: $total runs in all"
 [ "$status" -eq 0 ] && rm -rf "$work"
 exit "$status"
