@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each for a bounded time (QV_FUZZ_SECONDS, default 25)
-# on a seed corpus made from the test files. Any finding fails the run; the input that found it is kept
-# in the artifacts folder that is printed.
+# in QV_FUZZ_WORKERS processes (default two, one on a single core) on a seed corpus made from the test
+# files. Any finding fails the run; the input that found it is kept in the artifacts folder that is printed.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
