@@ -1,5 +1,5 @@
 // The editor's RefreshAll on the largest configuration (127 tasks and 127 of every object kind, all used),
-// measured against one 60 Hz frame: ratio 1 means a refresh takes the whole 16 ms budget.
+// measured against one 60 Hz frame: ratio 1 means the 95th percentile of the runs takes the whole 16 ms budget.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -7,10 +7,13 @@
 #include <stdlib.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "bench_util.h"
 #include "doc.h"
@@ -68,17 +71,43 @@ struct Editor {
 
 using Clock = std::chrono::steady_clock;
 
-void Report(benchmark::State& state, double seconds)
+// The run at the given fraction of the sorted runs (nearest rank).
+double Percentile(std::vector<double> ms, double fraction)
 {
-    const double n = static_cast<double>(state.iterations());
-    if (n <= 0) return;
-    const double ms = seconds / n * 1e3;
-    state.counters["refresh_ms"] = ms;
-    state.counters["frame_ratio"] = ms / kFrameBudgetMs;
+    if (ms.empty()) return 0;
+    std::sort(ms.begin(), ms.end());
+    const std::size_t rank = static_cast<std::size_t>(std::ceil(fraction * static_cast<double>(ms.size())));
+    return ms[std::min(ms.size(), std::max<std::size_t>(rank, 1)) - 1];
+}
+
+// The mean and, since a frame is missed by the slow runs and not by the average, the median, the 95th
+// percentile and the slowest run; frame_ratio is the 95th percentile against the budget.
+void Report(benchmark::State& state, const std::vector<double>& ms)
+{
+    if (ms.empty()) return;
+    double sum = 0;
+    for (double m : ms) sum += m;
+    const double p95 = Percentile(ms, 0.95);
+    state.counters["mean_ms"] = sum / static_cast<double>(ms.size());
+    state.counters["median_ms"] = Percentile(ms, 0.5);
+    state.counters["p95_ms"] = p95;
+    state.counters["max_ms"] = Percentile(ms, 1.0);
+    state.counters["frame_ratio"] = p95 / kFrameBudgetMs;
+}
+
+// Every task and cyclic handler renamed, so that their 254 lines are texts the tree has not shown before,
+// as after loading another configuration of the same shape.
+void RenameAll(CCData_conf_info& conf, int round)
+{
+    for (int id = 1; id <= kMaxObjects; ++id) {
+        const std::string suffix = std::to_string(round) + "_" + std::to_string(id);
+        conf.m_tsk.SetTskData(id, conf.m_tsk.m_nTskState[id - 1], conf.m_tsk.m_nStackSize[id - 1], "task" + suffix);
+        conf.m_cyc.SetCycData(id, conf.m_cyc.m_nCycAttr[id - 1], "cyc" + suffix, conf.m_cyc.m_nCycTime[id - 1]);
+    }
 }
 
 // RefreshAll alone: the seven panels and the rebuild of every summary line.
-void RefreshLargest(benchmark::State& state, bool expanded, bool paint)
+void RefreshLargest(benchmark::State& state, bool expanded, bool paint, bool newTexts = false)
 {
     testutil::TempDir dir;
     if (dir.Path().empty()) {
@@ -87,26 +116,37 @@ void RefreshLargest(benchmark::State& state, bool expanded, bool paint)
     }
     Editor editor(dir.Path());
     if (expanded) editor.ExpandAll();
-    double seconds = 0;
+    std::vector<double> ms;
+    int round = 0;
     for (auto _ : state) {
+        if (newTexts) RenameAll(editor.doc->GetConfInfo(), ++round);
         const Clock::time_point t0 = Clock::now();
         editor.view->RefreshAll();
         // With paint: the layout and drawing the refresh causes, as the next frame would show it.
         if (paint) QApplication::processEvents();
         const double s = std::chrono::duration<double>(Clock::now() - t0).count();
-        seconds += s;
+        ms.push_back(s * 1e3);
         state.SetIterationTime(s);
     }
     if (expanded && !editor.AllExpanded()) state.SkipWithError("the rebuild closed items");
-    Report(state, seconds);
+    Report(state, ms);
 }
 
 void BM_RefreshAllLargestCollapsed(benchmark::State& state) { RefreshLargest(state, false, false); }
 void BM_RefreshAllLargestExpanded(benchmark::State& state) { RefreshLargest(state, true, false); }
 void BM_RefreshAllLargestExpandedAndPainted(benchmark::State& state) { RefreshLargest(state, true, true); }
-BENCHMARK(BM_RefreshAllLargestCollapsed)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RefreshAllLargestExpanded)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RefreshAllLargestExpandedAndPainted)->UseManualTime()->Unit(benchmark::kMillisecond);
+void BM_RefreshAllLargestExpandedAndPaintedNewTexts(benchmark::State& state)
+{
+    RefreshLargest(state, true, true, true);
+}
+// Two seconds each, so that the 95th percentile rests on a hundred runs or more.
+BENCHMARK(BM_RefreshAllLargestCollapsed)->UseManualTime()->MinTime(2.0)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RefreshAllLargestExpanded)->UseManualTime()->MinTime(2.0)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RefreshAllLargestExpandedAndPainted)->UseManualTime()->MinTime(2.0)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RefreshAllLargestExpandedAndPaintedNewTexts)
+    ->UseManualTime()
+    ->MinTime(2.0)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

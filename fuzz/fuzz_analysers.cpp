@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string kinit = second == std::string::npos ? std::string() : input.substr(second + 1);
 
     CQuorvaneConfiguratorDoc& doc = Document();
-    doc.ClearConfigData();
+    fuzzcheck::ClearKernelPart(doc.m_confInfo);
     AnalyzeLoadedTexts(doc, config, def, kinit);
     fuzzcheck::CheckKernelPart(doc.m_confInfo);
     return 0;

@@ -52,6 +52,7 @@ CQuorvaneConfiguratorView::CQuorvaneConfiguratorView(CQuorvaneConfiguratorDoc* d
     // The column is fitted to the shown lines once per rebuild and whenever an item opens or closes; an
     // automatic fit would measure every line again on each layout pass.
     m_wndTree->header()->setSectionResizeMode(QHeaderView::Interactive);
+    SetUpTreeLines();
 
     // The two bars are never drawn: hidden buttons whose geometry is the bar position.
     m_btnVBar = new QPushButton(this);

@@ -127,6 +127,7 @@ private:
     void OnLButtonUp();
     void OnSetCursor(const QPoint& point);
     void OnSelchangedTree();
+    void SetUpTreeLines();
     void BuildTree();
     bool IsSummaryItem(const QTreeWidgetItem* item) const;
     void DropSummarySelection();

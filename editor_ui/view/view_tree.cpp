@@ -1,6 +1,8 @@
 // The navigation tree of the view: the fixed root and categories, the summary lines under them rebuilt on
 // every refresh with the expanded items kept expanded, the item tables, and the refresh of the object panels.
+#include <QHash>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <algorithm>
 #include <unordered_map>
@@ -18,16 +20,64 @@
 #include "ui_text.h"
 #include "view/CQuorvaneConfiguratorView.h"
 
+namespace {
+
+// Every tree line is one line of plain text in the tree's own font, so its size follows from the text alone.
+// The column fit measures every shown line on each rebuild, and shaping the same texts again cost most of a
+// refresh: sizes are remembered per text for the font, style and pixel ratio they were measured with.
+class LineSizeDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const QWidget* widget = option.widget;
+        const QStyle* style = widget != nullptr ? widget->style() : nullptr;
+        const qreal ratio = widget != nullptr ? widget->devicePixelRatioF() : 1.0;
+        if (style != m_style || ratio != m_ratio || option.font != m_font) {
+            m_sizes.clear();
+            m_style = style;
+            m_ratio = ratio;
+            m_font = option.font;
+        }
+        const QString text = index.data(Qt::DisplayRole).toString();
+        const auto known = m_sizes.constFind(text);
+        if (known != m_sizes.cend()) return *known;
+        // Lines of earlier configurations are dropped now and then; a full tree has under 700 lines.
+        if (m_sizes.size() >= kMaxRemembered) m_sizes.clear();
+        const QSize size = QStyledItemDelegate::sizeHint(option, index);
+        m_sizes.insert(text, size);
+        return size;
+    }
+
+private:
+    static constexpr int kMaxRemembered = 8192;
+    mutable QHash<QString, QSize> m_sizes;
+    mutable const QStyle* m_style = nullptr;
+    mutable qreal m_ratio = 0;
+    mutable QFont m_font;
+};
+
+}  // namespace
+
+// Each line is one line of text in one font: all rows are as high as the first, and no row is measured for
+// its height.
+void CQuorvaneConfiguratorView::SetUpTreeLines()
+{
+    m_wndTree->setUniformRowHeights(true);
+    m_wndTree->setItemDelegate(new LineSizeDelegate(m_wndTree));
+}
+
 void CQuorvaneConfiguratorView::BuildTree()
 {
-    setUpdatesEnabled(false);
+    m_wndTree->setUpdatesEnabled(false);
     m_wndTree->clear();
     m_hRootItem = new QTreeWidgetItem(m_wndTree, QStringList(LoadStr(351)));
     for (int i = 0; i < kCategoryCount; ++i) {
         m_hCategoryItem[i] = new QTreeWidgetItem(m_hRootItem, QStringList(LoadStr(352 + i)));
     }
     m_hRootItem->setExpanded(true);
-    setUpdatesEnabled(true);
+    m_wndTree->setUpdatesEnabled(true);
 }
 
 void CQuorvaneConfiguratorView::OnSelchangedTree()
@@ -111,7 +161,9 @@ void CQuorvaneConfiguratorView::UpdateTree()
     LabelCache cache;
     const LabelLookup label = [&cache](int id) { return cache(id); };
 
-    setUpdatesEnabled(false);
+    // Drawing is held on the tree alone: the panels drew their own changes, and resuming the whole view would
+    // repaint every one of them on each refresh.
+    m_wndTree->setUpdatesEnabled(false);
     DropSummarySelection();
     m_bTreeRebuilding = true;
 
@@ -199,7 +251,7 @@ void CQuorvaneConfiguratorView::UpdateTree()
 
     m_bTreeRebuilding = false;
     FitTreeColumn();
-    setUpdatesEnabled(true);
+    m_wndTree->setUpdatesEnabled(true);
 }
 
 // The one column is as wide as the longest shown line, so long lines scroll sideways instead of being cut.
@@ -210,11 +262,11 @@ void CQuorvaneConfiguratorView::FitTreeColumn()
 
 void CQuorvaneConfiguratorView::ClearTree()
 {
-    setUpdatesEnabled(false);
+    m_wndTree->setUpdatesEnabled(false);
     DropSummarySelection();
     for (QTreeWidgetItem* category : m_hCategoryItem) DeleteChildItems(category);
     FitTreeColumn();
-    setUpdatesEnabled(true);
+    m_wndTree->setUpdatesEnabled(true);
     ResetTreeItemTables();
 }
 

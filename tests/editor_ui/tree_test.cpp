@@ -314,4 +314,24 @@ TEST_F(TreeTest, ColumnFitsTheLongestShownLine)
     EXPECT_LT(tree->columnWidth(0), needed);
 }
 
+// Line sizes are remembered per text, but only for the font they were measured in: a larger font widens the
+// column at the next rebuild.
+TEST_F(TreeTest, ColumnFollowsAFontChange)
+{
+    QTreeWidget* tree = View()->Tree();
+    Conf().m_tsk.SetTskData(1, 0, 128, std::string(120, 'n'));
+    View()->RefreshAll();
+    Category(kTask)->setExpanded(true);
+    const int before = tree->columnWidth(0);
+
+    QFont larger = tree->font();
+    ASSERT_GT(larger.pointSizeF(), 0);
+    larger.setPointSizeF(larger.pointSizeF() * 2);
+    tree->setFont(larger);
+    View()->RefreshAll();
+    EXPECT_GT(tree->columnWidth(0), before);
+    EXPECT_GE(tree->columnWidth(0),
+              tree->fontMetrics().horizontalAdvance(Category(kTask)->child(0)->text(0)) + 3 * tree->indentation());
+}
+
 }  // namespace
