@@ -288,10 +288,11 @@ std::string Format(const std::string& tmpl, std::initializer_list<Arg> args)
     auto next = args.begin();
     std::size_t i = 0;
     while (i < tmpl.size()) {
-        const char c = tmpl[i];
-        if (c != '%') {
-            out += c;
-            ++i;
+        if (tmpl[i] != '%') {
+            // The literal run up to the next conversion in one piece: templates are mostly literal text.
+            const std::size_t end = std::min(tmpl.find('%', i), tmpl.size());
+            out.append(tmpl, i, end - i);
+            i = end;
             continue;
         }
         const std::size_t start = i++;
