@@ -8,6 +8,8 @@
 #include <array>
 #include <string>
 
+#include <benchmark/benchmark.h>
+
 #include "conf_info.h"
 #include "doc.h"
 
@@ -52,6 +54,15 @@ inline std::array<std::string, 3> WriteLargestFiles(CQuorvaneConfiguratorDoc& do
     MakeLargestConfig(doc.GetConfInfo(), 28, kMaxObjects);
     const std::array<std::string, 3> paths = {folder + "/config.c", folder + "/qvos.def", folder + "/kinit.c"};
     if (folder.empty() || doc.WriteConfigFiles(paths[0], paths[1], paths[2]) != 0) return {};
+    return paths;
+}
+
+// The same for a benchmark that cannot run without them: an empty path marks it skipped with the reason.
+inline std::array<std::string, 3> WriteLargestFilesOrSkip(benchmark::State& state, CQuorvaneConfiguratorDoc& doc,
+                                                          const std::string& folder)
+{
+    const std::array<std::string, 3> paths = WriteLargestFiles(doc, folder);
+    if (paths[0].empty()) state.SkipWithError("kernel files not written");
     return paths;
 }
 
