@@ -10,6 +10,7 @@
 
 #include "doc.h"
 #include "test_util.h"
+#include "text.h"
 
 namespace {
 
@@ -484,6 +485,48 @@ TEST_F(IniFile, ACommaInAPathShiftsTheFieldsAfterIt)
     EXPECT_EQ(s.count, 1);
     EXPECT_EQ(s.entries[0], (Set{"/in/a", "b", "/in/a", "b/config.c", "/in/a", "b/qvos.def",
                                  "/in/a,b/kinit.c,,,"}));
+}
+
+void AddSet(CCData_conf_ini& ini, const Set& s) { ini.AddRecentConfig(s[0], s[1], s[2], s[3], s[4], s[5], s[6]); }
+
+TEST_F(IniFile, AnEntryThatWouldNotReadBackWholeIsLeftOut)
+{
+    Set lastField = MakeSet("k");
+    lastField[6] = "/out/a,b/kinit.c";  // the last field takes the rest of its line, commas included
+    Set lineEnd = MakeSet("e");
+    lineEnd[5] = "/out/a\r\n2:b/qvos.def";
+    {
+        Doc doc;
+        for (const Set& set : {lastField, lineEnd, MakeSet("a,b")}) AddSet(doc.GetConfInfo().m_ini, set);
+    }
+    const Settings s = Load();
+    EXPECT_EQ(s.count, 1);
+    EXPECT_EQ(s.entries[0], lastField);
+
+    // With no entry left the list is stored empty.
+    {
+        Doc doc;
+        doc.GetConfInfo().m_ini.InitData();
+        AddSet(doc.GetConfInfo().m_ini, MakeSet("a,b"));
+    }
+    EXPECT_EQ(ReadBytes(IniPath()), DataFile("default.ini"));
+}
+
+TEST_F(IniFile, FileNameBytesReadBackUnderAShiftJisLocale)
+{
+    // Paths keep their file names' UTF-8 bytes; the last byte of 語 is a Shift-JIS lead byte, here right
+    // before a comma and before the line end.
+    const std::string name = "/x/日本語";
+    const Set japanese = {name, name + "/config.c", name + "/qvos.def", name + "/kinit.c", name, name, name};
+    mbtext::SetCodePage(mbtext::CodePage::ShiftJis);
+    {
+        Doc doc;
+        AddSet(doc.GetConfInfo().m_ini, japanese);
+    }
+    const Settings s = Load();
+    mbtext::SetCodePage(mbtext::CodePage::SingleByte);
+    EXPECT_EQ(s.count, 1);
+    EXPECT_EQ(s.entries[0], japanese);
 }
 
 TEST_F(IniFile, FieldsAreNeitherTrimmedNorUnquoted)
