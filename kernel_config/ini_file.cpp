@@ -22,7 +22,7 @@ std::string IniPath(const std::string& startDir)
     return mbtext::Format("%s/%s", {startDir, kIniName});
 }
 
-// Separators of the recent lines: plain byte searches. Paths hold the bytes of their file names, which
+// Separators of the recent lines and line ends: plain byte searches. Paths hold the bytes of their file names, which
 // need not be in the locale's code page (UTF-8 names under a Shift-JIS locale), so a walk by Shift-JIS
 // characters could pair a name's last byte with the separator after it. None of these bytes is ever the
 // second byte of a Shift-JIS character, so the byte search finds exactly what that walk finds in Shift-JIS.
@@ -36,7 +36,8 @@ bool ReadsBackWhole(const CCData_conf_ini& ini, int i)
         ini.GetRecentDir(i),       ini.GetRecentInConfig(i), ini.GetRecentInDef(i), ini.GetRecentInKinit(i),
         ini.GetRecentOutConfig(i), ini.GetRecentOutDef(i),   ini.GetRecentOutKinit(i)};
     for (int field = 0; field < CCData_conf_ini::kFieldCount; ++field) {
-        if (field < CCData_conf_ini::kFieldCount - 1 && FindByte(fields[field], ',') != std::string::npos) return false;
+        const bool last = field == CCData_conf_ini::kFieldCount - 1;
+        if (!last && FindByte(fields[field], ',') != std::string::npos) return false;
         if (fields[field].find("\r\n") != std::string::npos) return false;
     }
     return true;
@@ -71,6 +72,7 @@ std::string CQuorvaneConfiguratorDoc::GetIniLine(std::string text, int& position
 {
     if (position < 0 || static_cast<std::size_t>(position) > text.size()) return std::string();
     const std::size_t start = static_cast<std::size_t>(position);
+    // Line ends are found byte by byte, like the separators (see FindByte): a recent line may end in a path.
     const std::size_t end = text.find("\r\n", start);
     if (end == mbtext::npos) return std::string();
     const std::size_t lineStart = end + 2;

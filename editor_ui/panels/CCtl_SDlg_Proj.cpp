@@ -311,7 +311,8 @@ void CCtl_SDlg_Proj::AnalyzeConfigFiles(std::string inConfig, std::string inDef,
 {
     CQuorvaneConfiguratorDoc* doc = m_pView->GetDocument();
     CCtl_SDlg_output* output = m_pView->OutputPanel();
-    const std::vector<std::string> lines = loadlog::LoadConfigFiles(*doc, inConfig, inDef, inKinit, Label, qvui::PathInText);
+    const std::vector<std::string> lines =
+        loadlog::LoadConfigFiles(*doc, inConfig, inDef, inKinit, Label, qvui::PathInText);
     output->ClearMessage();
     for (const std::string& line : lines) output->AddMessage(line);
     m_pView->RefreshAll();

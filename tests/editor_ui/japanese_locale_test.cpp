@@ -133,7 +133,7 @@ TEST_P(DoubleByteNames, TheFolderChosenIsTheFolderOpened)
     const std::string dir = MakeSet("日本語");
     const QString config = QPath(dir + "/config.c");
     ChooseFolder(dir);
-    ASSERT_EQ(Log().size(), 4u) << Log().back();
+    ASSERT_EQ(Log().size(), 4u);
     EXPECT_EQ(Conf().m_tsk.m_nTskNum, 5);
     EXPECT_TRUE(qvui::ToQ(Log()[1]).contains(config)) << Log()[1];
     EXPECT_EQ(View()->CategoryItem(0)->child(0)->child(0)->text(0), config);
