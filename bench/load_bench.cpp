@@ -43,7 +43,7 @@ void BM_LoadLargestThroughThePanel(benchmark::State& state)
     view->OnInitialUpdate();
     frame.show();
     CCtl_SDlg_Proj* proj = view->ProjPanel();
-    qvui::SetNextFolder(qvui::ToQ(set));
+    qvui::SetNextFolder(qvui::PathToQ(set));
     proj->OnClickedFolder();
     if (doc.m_confInfo.m_tsk.m_nTskNum != kMaxObjects || doc.m_confInfo.m_cyc.m_nCycNum != kMaxObjects) {
         state.SkipWithError("the largest configuration did not load back");

@@ -120,6 +120,19 @@ std::string FromQ(const QString& s)
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
+QString PathToQ(const std::string& path)
+{
+    return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
+}
+
+std::string PathFromQ(const QString& path)
+{
+    const QByteArray bytes = QFile::encodeName(path);
+    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+std::string PathInText(const std::string& path) { return FromQ(PathToQ(path)); }
+
 QString LoadStr(int id) { return QString::fromUtf8(Table().Get(id, IsJapanese() ? StringLang::Japanese : StringLang::English).c_str()); }
 
 QString LoadStr(const char* key)

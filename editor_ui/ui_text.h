@@ -34,6 +34,14 @@ void SetCodePageFromLocale();
 QString ToQ(const std::string& s);
 std::string FromQ(const QString& s);
 
+// Paths are the one exception: they are file names, so their bytes are the ones on disk, in Qt's own
+// file-name encoding (QFile::encodeName / decodeName), whatever the locale's code page. Every path that
+// crosses between a widget or dialog and the configuration goes through this pair.
+QString PathToQ(const std::string& path);
+std::string PathFromQ(const QString& path);
+// A path as a line of the log shows it: in the locale's code page, like the text around it.
+std::string PathInText(const std::string& path);
+
 }  // namespace qvui
 
 using qvui::LoadStr;

@@ -22,6 +22,27 @@ std::string IniPath(const std::string& startDir)
     return mbtext::Format("%s/%s", {startDir, kIniName});
 }
 
+// Separators of the recent lines and line ends: plain byte searches. Paths hold the bytes of their file names, which
+// need not be in the locale's code page (UTF-8 names under a Shift-JIS locale), so a walk by Shift-JIS
+// characters could pair a name's last byte with the separator after it. None of these bytes is ever the
+// second byte of a Shift-JIS character, so the byte search finds exactly what that walk finds in Shift-JIS.
+std::size_t FindByte(const std::string& s, char c, std::size_t from = 0) { return s.find(c, from); }
+
+// An entry the reader would get back whole: no comma inside the first six fields (the last field takes
+// the rest of its line) and no line end anywhere. The format escapes nothing, and files rely on that.
+bool ReadsBackWhole(const CCData_conf_ini& ini, int i)
+{
+    const std::string fields[CCData_conf_ini::kFieldCount] = {
+        ini.GetRecentDir(i),       ini.GetRecentInConfig(i), ini.GetRecentInDef(i), ini.GetRecentInKinit(i),
+        ini.GetRecentOutConfig(i), ini.GetRecentOutDef(i),   ini.GetRecentOutKinit(i)};
+    for (int field = 0; field < CCData_conf_ini::kFieldCount; ++field) {
+        const bool last = field == CCData_conf_ini::kFieldCount - 1;
+        if (!last && FindByte(fields[field], ',') != std::string::npos) return false;
+        if (fields[field].find("\r\n") != std::string::npos) return false;
+    }
+    return true;
+}
+
 // Reads the six layout values. A line that stops early (a token that is not a plain decimal number, or a
 // trailing comma before the sixth value) is not applied at all: half a layout would mix a stored frame with
 // bar positions meant for another size, while the layout held so far is known to be usable.
@@ -51,13 +72,14 @@ std::string CQuorvaneConfiguratorDoc::GetIniLine(std::string text, int& position
 {
     if (position < 0 || static_cast<std::size_t>(position) > text.size()) return std::string();
     const std::size_t start = static_cast<std::size_t>(position);
-    const std::size_t end = mbtext::Find(text, "\r\n", start);
+    // Line ends are found byte by byte, like the separators (see FindByte): a recent line may end in a path.
+    const std::size_t end = text.find("\r\n", start);
     if (end == mbtext::npos) return std::string();
     const std::size_t lineStart = end + 2;
     // Positions are ints; a text too long for one yields no further lines rather than a wrapped position.
     if (lineStart > static_cast<std::size_t>(INT_MAX)) return std::string();
     position = static_cast<int>(lineStart);
-    const std::size_t lineEnd = mbtext::Find(text, "\r\n", lineStart);
+    const std::size_t lineEnd = text.find("\r\n", lineStart);
     if (lineEnd == mbtext::npos || lineEnd > static_cast<std::size_t>(INT_MAX)) return std::string();
     position = static_cast<int>(lineEnd);
     return text.substr(lineStart, lineEnd - lineStart);
@@ -92,12 +114,12 @@ void CQuorvaneConfiguratorDoc::ReadIniFile()
     for (int k = 0; k < CCData_conf_ini::kMaxRecent; ++k) {
         const std::string line = GetIniLine(text, position);
         if (line.empty()) return;
-        const std::size_t colon = mbtext::FindChar(line, ':');
+        const std::size_t colon = FindByte(line, ':');
         if (colon == mbtext::npos) continue;
         const std::string rest = line.substr(colon + 1);
 
         std::string fields[CCData_conf_ini::kFieldCount];
-        std::size_t comma = mbtext::FindChar(rest, ',');
+        std::size_t comma = FindByte(rest, ',');
         if (comma == mbtext::npos) continue;
         fields[0] = rest.substr(0, comma);
         if (fields[0] == kNone) {
@@ -110,7 +132,7 @@ void CQuorvaneConfiguratorDoc::ReadIniFile()
         bool complete = true;
         for (int field = 1; field < CCData_conf_ini::kFieldCount - 1 && complete; ++field) {
             const std::size_t from = comma + 1;
-            comma = mbtext::FindChar(rest, ',', from);
+            comma = FindByte(rest, ',', from);
             if (comma == mbtext::npos) {
                 complete = false;
             } else {
@@ -148,12 +170,19 @@ void CQuorvaneConfiguratorDoc::WriteIniFile()
     // The count is a public field; never index past the three entries whatever it holds.
     int count = ini.m_nRecentNum;
     if (count > CCData_conf_ini::kMaxRecent) count = CCData_conf_ini::kMaxRecent;
+    // An entry that would read back cut or shifted (a path holding a comma) is left out rather than stored
+    // as a different set of paths; the entries after it move up, and with none left the list is stored
+    // empty.
+    int written = 0;
     for (int i = 0; i < count; ++i) {
+        if (!ReadsBackWhole(ini, i)) continue;
+        ++written;
         text += mbtext::Format("%d:%s,%s,%s,%s,%s,%s,%s\r\n",
-                               {i + 1, ini.GetRecentDir(i), ini.GetRecentInConfig(i), ini.GetRecentInDef(i),
+                               {written, ini.GetRecentDir(i), ini.GetRecentInConfig(i), ini.GetRecentInDef(i),
                                 ini.GetRecentInKinit(i), ini.GetRecentOutConfig(i), ini.GetRecentOutDef(i),
                                 ini.GetRecentOutKinit(i)});
     }
+    if (written == 0 && count > 0) text += mbtext::Format("1:%s,,,,,,\r\n", {kNone});
 
     // Nothing to report on failure: a read-only or unwritable settings file simply keeps its old content.
     WriteStringToFile(path, text);

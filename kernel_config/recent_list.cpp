@@ -8,9 +8,11 @@ namespace {
 // The folder of a file path: everything up to the last "/", without that "/" unless it is the root.
 // A bare file name lies in the current folder, so it gets "." rather than an empty folder: an empty
 // folder would be dropped by the settings reader and shown as a blank menu item.
+// A byte search: the path holds its file name's bytes, which need not be in the locale's code page, and "/"
+// is never the second byte of a Shift-JIS character.
 std::string FolderOfPath(const std::string& path)
 {
-    const std::size_t slash = mbtext::FindLastChar(path, '/');
+    const std::size_t slash = path.rfind('/');
     if (slash == mbtext::npos) return ".";
     std::string folder = path.substr(0, slash + 1);
     if (folder.size() > 1) folder.pop_back();

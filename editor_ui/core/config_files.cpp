@@ -5,6 +5,8 @@
 
 namespace configfiles {
 
+std::string Shown(const ShownPath& shown, const std::string& path) { return shown ? shown(path) : path; }
+
 ConfigPaths PathsFromFolder(const std::string& folder)
 {
     ConfigPaths paths;

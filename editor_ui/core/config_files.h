@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace configfiles {
@@ -34,6 +35,11 @@ struct ConfigPaths {
     std::string outDef;
     std::string outKinit;
 };
+
+// A path as a log line shows it: the line's text is in the locale's code page, while a path keeps the
+// bytes of its file name. An empty function shows the path as it stands.
+using ShownPath = std::function<std::string(const std::string& path)>;
+std::string Shown(const ShownPath& shown, const std::string& path);
 
 // The folder and the six file paths inside it; the file names are appended as they stand, so a folder
 // that already ends with the separator gets a doubled one (harmless on this platform).

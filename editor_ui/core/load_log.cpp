@@ -27,7 +27,7 @@ std::string WarningLine(const LoadWarning& warning, const LabelLookup& label)
 }
 
 std::vector<std::string> NotFoundLines(const configfiles::ConfigPaths& paths, std::uint32_t pathErr,
-                                       const LabelLookup& label)
+                                       const LabelLookup& label, const configfiles::ShownPath& shown)
 {
     std::vector<std::string> lines;
     const struct {
@@ -37,7 +37,9 @@ std::vector<std::string> NotFoundLines(const configfiles::ConfigPaths& paths, st
                   {paths.inDef, configfiles::kInDefBit},
                   {paths.inKinit, configfiles::kInKinitBit}};
     for (const auto& in : inputs) {
-        if (!in.path.empty() && (pathErr & in.bit)) lines.push_back(PathLine(kNotFoundId, in.path, label));
+        if (!in.path.empty() && (pathErr & in.bit)) {
+            lines.push_back(PathLine(kNotFoundId, configfiles::Shown(shown, in.path), label));
+        }
     }
     return lines;
 }

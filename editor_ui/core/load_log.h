@@ -28,13 +28,14 @@ std::string ReadLine(const std::string& path, const std::string& text, const Lab
 std::string WarningLine(const LoadWarning& warning, const LabelLookup& label);
 
 // The 5004 lines of a load stopped by missing input files: config.c, qvos.def, kinit.c in this order, one
-// for each path that is non-empty and whose bit is set.
-std::vector<std::string> NotFoundLines(const configfiles::ConfigPaths& paths, std::uint32_t pathErr, const LabelLookup& label);
+// for each path that is non-empty and whose bit is set; each path as `shown` gives it.
+std::vector<std::string> NotFoundLines(const configfiles::ConfigPaths& paths, std::uint32_t pathErr,
+                                       const LabelLookup& label, const configfiles::ShownPath& shown = {});
 
 // Clears the document's configuration, reads the three files in order, runs the fourteen analysers and
 // returns every line of the log: the header, the three read lines and the warnings in analyser order.
 std::vector<std::string> LoadConfigFiles(CQuorvaneConfiguratorDoc& doc, const std::string& inConfig,
                                          const std::string& inDef, const std::string& inKinit,
-                                         const LabelLookup& label);
+                                         const LabelLookup& label, const configfiles::ShownPath& shown = {});
 
 }  // namespace loadlog

@@ -90,7 +90,7 @@ std::string SummaryLine(const OutputLog& log, const LabelLookup& label)
 }
 
 OutputLog OutputConfigFiles(CQuorvaneConfiguratorDoc& doc, const configfiles::ConfigPaths& paths,
-                            const LabelLookup& label)
+                            const LabelLookup& label, const configfiles::ShownPath& shown)
 {
     OutputLog log;
     log.lines.push_back(label(kHeaderId));
@@ -101,7 +101,9 @@ OutputLog OutputConfigFiles(CQuorvaneConfiguratorDoc& doc, const configfiles::Co
 
     std::size_t before = log.lines.size();
     for (const std::string* path : {&paths.outConfig, &paths.outDef, &paths.outKinit}) {
-        AddBackupLine(log, *path, doc.MakeBackupFile(*path), label);
+        // The results "non" and "err" are plain ASCII and come through the conversion unchanged.
+        AddBackupLine(log, configfiles::Shown(shown, *path), configfiles::Shown(shown, doc.MakeBackupFile(*path)),
+                      label);
     }
     if (log.lines.size() > before) log.lines.emplace_back();
 
@@ -111,7 +113,8 @@ OutputLog OutputConfigFiles(CQuorvaneConfiguratorDoc& doc, const configfiles::Co
 
     // A failed backup does not hold the write back.
     const int mask = doc.WriteConfigFiles(paths.outConfig, paths.outDef, paths.outKinit);
-    AddWriteLines(log, paths.outConfig, paths.outDef, paths.outKinit, mask, label);
+    AddWriteLines(log, configfiles::Shown(shown, paths.outConfig), configfiles::Shown(shown, paths.outDef),
+                  configfiles::Shown(shown, paths.outKinit), mask, label);
     log.lines.emplace_back();
     log.lines.push_back(SummaryLine(log, label));
     return log;

@@ -52,8 +52,9 @@ void AddWriteLines(OutputLog& log, const std::string& outConfig, const std::stri
 std::string SummaryLine(const OutputLog& log, const LabelLookup& label);
 
 // The whole run after the system-time check: records the seven paths as the newest recent entry, backs up
-// the three output files, warns (setting flags), writes the files and returns every line of the log.
+// the three output files, warns (setting flags), writes the files and returns every line of the log, each
+// path and backup name as `shown` gives it.
 OutputLog OutputConfigFiles(CQuorvaneConfiguratorDoc& doc, const configfiles::ConfigPaths& paths,
-                            const LabelLookup& label);
+                            const LabelLookup& label, const configfiles::ShownPath& shown = {});
 
 }  // namespace outputlog

@@ -261,7 +261,7 @@ void CCMain_Frm::OnInitMenu()
         const int count = std::clamp(recent.m_nRecentNum, 0, static_cast<int>(CCData_conf_ini::kMaxRecent));
         for (int i = 0; i < count; ++i) {
             const int id = qvcmd::kRecentFirst + i;
-            QAction* action = m_menuRecent->addAction(qvui::ToQ(recent.GetRecentDir(i)));
+            QAction* action = m_menuRecent->addAction(qvui::PathToQ(recent.GetRecentDir(i)));
             action->setData(id);
             action->setObjectName(QStringLiteral("cmd%1").arg(id));
             SetPrompt(action, id);

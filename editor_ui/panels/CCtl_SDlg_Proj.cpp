@@ -234,16 +234,16 @@ QString CCtl_SDlg_Proj::PathText(int controlId) const
     return edit != nullptr ? edit->text() : QString();
 }
 
-std::string CCtl_SDlg_Proj::PathString(int controlId) const { return qvui::FromQ(PathText(controlId)); }
+std::string CCtl_SDlg_Proj::PathString(int controlId) const { return qvui::PathFromQ(PathText(controlId)); }
 
 void CCtl_SDlg_Proj::SetPathEditText(int controlId, const std::string& path)
 {
-    if (QLineEdit* edit = PathEdit(controlId)) WriteWhole(edit, qvui::ToQ(path));
+    if (QLineEdit* edit = PathEdit(controlId)) WriteWhole(edit, qvui::PathToQ(path));
 }
 
 void CCtl_SDlg_Proj::SetPathText(QLineEdit* edit, const std::string& path)
 {
-    WriteWhole(edit, qvui::ToQ(path));
+    WriteWhole(edit, qvui::PathToQ(path));
     // The caret goes after the text.
     edit->setCursorPosition(kPathLimit);
 }
@@ -302,14 +302,17 @@ void CCtl_SDlg_Proj::InputConfigFiles()
     paths.inConfig = m_strInConfig;
     paths.inDef = m_strInDef;
     paths.inKinit = m_strInKinit;
-    for (const std::string& line : loadlog::NotFoundLines(paths, m_nPathErr, Label)) output->AddMessage(line);
+    for (const std::string& line : loadlog::NotFoundLines(paths, m_nPathErr, Label, qvui::PathInText)) {
+        output->AddMessage(line);
+    }
 }
 
 void CCtl_SDlg_Proj::AnalyzeConfigFiles(std::string inConfig, std::string inDef, std::string inKinit)
 {
     CQuorvaneConfiguratorDoc* doc = m_pView->GetDocument();
     CCtl_SDlg_output* output = m_pView->OutputPanel();
-    const std::vector<std::string> lines = loadlog::LoadConfigFiles(*doc, inConfig, inDef, inKinit, Label);
+    const std::vector<std::string> lines =
+        loadlog::LoadConfigFiles(*doc, inConfig, inDef, inKinit, Label, qvui::PathInText);
     output->ClearMessage();
     for (const std::string& line : lines) output->AddMessage(line);
     m_pView->RefreshAll();
@@ -322,8 +325,8 @@ std::string CCtl_SDlg_Proj::SelectFile(std::string initialDir, std::string defau
     // The dialog opens in the folder with the default name filled in.
     const std::string initial = initialDir.empty() ? defaultName : initialDir + "/" + defaultName;
     const QString path = qvui::GetOpenFileName(this, QString::fromUtf8(filter.c_str()), qvui::ToQ(defaultExt),
-                                               qvui::ToQ(initial));
-    return qvui::FromQ(path);
+                                               qvui::PathToQ(initial));
+    return qvui::PathFromQ(path);
 }
 
 void CCtl_SDlg_Proj::OnClickedFolder()
@@ -331,8 +334,8 @@ void CCtl_SDlg_Proj::OnClickedFolder()
     const std::string shown = PathString(901);
     const std::string start =
         configfiles::BrowserStartFolder(shown, m_pView->GetDocument()->GetStartDir());
-    const std::string folder = qvui::FromQ(
-        qvui::BrowseForFolder(window(), QStringLiteral("Select Config Folder"), qvui::ToQ(start)));
+    const std::string folder = qvui::PathFromQ(
+        qvui::BrowseForFolder(window(), QStringLiteral("Select Config Folder"), qvui::PathToQ(start)));
     if (folder.empty()) return;
     // The folder already shown is loaded again without the question.
     if (folder != shown && !ConfirmCancelEdit()) return;

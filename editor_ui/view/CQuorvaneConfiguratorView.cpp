@@ -295,7 +295,7 @@ void CQuorvaneConfiguratorView::OnOutputConfFiles()
     paths.outDef = m_pProj->PathString(911);
     paths.outKinit = m_pProj->PathString(913);
     const outputlog::OutputLog log = outputlog::OutputConfigFiles(
-        *m_pDocument, paths, [](int id) { return qvui::FromQ(LoadStr(id)); });
+        *m_pDocument, paths, [](int id) { return qvui::FromQ(LoadStr(id)); }, qvui::PathInText);
 
     m_pOutput->ClearMessage();
     for (const std::string& line : log.lines) m_pOutput->AddMessage(line);

@@ -386,6 +386,25 @@ TEST_F(LoadTest, RecentEntryReloadsAndMovesToTheTop)
     EXPECT_EQ(qvui::FromQ(items[2]->text()), b);
 }
 
+TEST_F(LoadTest, ARecentEntryWithACommaLastsOnlyUntilTheRestart)
+{
+    const std::string plain = MakeSet("plain");
+    const std::string comma = MakeSet("a,b");
+    ChooseFolder(plain);
+    ChooseFolder(comma);
+    Frame()->OnInitMenu();
+    ASSERT_EQ(Frame()->RecentMenu()->actions().size(), 2);
+
+    // The settings file cannot hold it whole, so it is not stored rather than read back cut at the comma.
+    Restart();
+    Frame()->OnInitMenu();
+    const QList<QAction*> items = Frame()->RecentMenu()->actions();
+    ASSERT_EQ(items.size(), 1);
+    EXPECT_EQ(qvui::FromQ(items[0]->text()), plain);
+    items[0]->trigger();
+    EXPECT_EQ(Log().size(), 4u);
+}
+
 TEST_F(LoadTest, RecentPlaceholderDoesNothing)
 {
     View()->OnRecentConfig(32796);

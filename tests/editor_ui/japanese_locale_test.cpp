@@ -1,6 +1,7 @@
 // The Japanese environment: the language as Qt reads it and Qt's own translations; a task name of
 // double-byte characters that survives loading, editing in the task dialog and writing, under a Shift-JIS
-// and under a UTF-8 Japanese locale, because the core and the editor read the same code page.
+// and under a UTF-8 Japanese locale, because the core and the editor read the same code page; and a folder
+// with a Japanese name, whose file names keep their bytes in either locale.
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -122,6 +123,31 @@ TEST_P(DoubleByteNames, TaskNameSurvivesLoadEditAndWrite)
     EXPECT_EQ(Conf().m_tsk.m_strTskFunc[0], editedBytes);
     EXPECT_EQ(Conf().m_tsk.m_nTskState[1], 1);
     EXPECT_EQ(Tsk()->CellText(0, 4), edited);
+}
+
+// The folder's name is UTF-8 on disk whatever the locale's code page, and the browser lists it so: the
+// files are found, the log and the tree show the name as the browser did, and it comes back from the
+// settings file through the recent list.
+TEST_P(DoubleByteNames, TheFolderChosenIsTheFolderOpened)
+{
+    const std::string dir = MakeSet("日本語");
+    const QString config = QPath(dir + "/config.c");
+    ChooseFolder(dir);
+    ASSERT_EQ(Log().size(), 4u);
+    EXPECT_EQ(Conf().m_tsk.m_nTskNum, 5);
+    EXPECT_TRUE(qvui::ToQ(Log()[1]).contains(config)) << Log()[1];
+    EXPECT_EQ(View()->CategoryItem(0)->child(0)->child(0)->text(0), config);
+
+    Restart();
+    Frame()->OnInitMenu();
+    ASSERT_FALSE(Frame()->RecentMenu()->actions().isEmpty());
+    EXPECT_EQ(Frame()->RecentMenu()->actions()[0]->text(), QPath(dir));
+    Frame()->RecentMenu()->actions()[0]->trigger();
+    EXPECT_EQ(Log().size(), 4u);
+    EXPECT_EQ(Edit(901), dir);
+    // The output command's backup and write lines show it the same way.
+    Frame()->Action(311)->trigger();
+    EXPECT_TRUE(qvui::ToQ(View()->OutputPanel()->GetLogText()).contains(QPath(dir + "/kinit.c.bk001")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, DoubleByteNames,

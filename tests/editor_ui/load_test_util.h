@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -52,7 +53,9 @@ protected:
     }
 
     std::string Edit(int id) const { return Proj()->PathString(id); }
-    void Type(int id, const std::string& text) const { Proj()->PathEdit(id)->setText(qvui::ToQ(text)); }
+    // A path as Qt's dialogs and edits hold it: its file name decoded.
+    static QString QPath(const std::string& path) { return QFile::decodeName(path.c_str()); }
+    void Type(int id, const std::string& text) const { Proj()->PathEdit(id)->setText(QPath(text)); }
     bool IsRed(int id) const
     {
         return Proj()->PathEdit(id)->palette().color(QPalette::Text) == QColor(255, 0, 0);
@@ -61,8 +64,15 @@ protected:
     void Click(int id) const { QTest::mouseClick(Proj()->Button(id), Qt::LeftButton); }
     void ChooseFolder(const std::string& folder) const
     {
-        qvui::SetNextFolder(qvui::ToQ(folder));
+        qvui::SetNextFolder(QPath(folder));
         Click(902);
+    }
+    // Ends the run, storing the settings file in the test's folder, and starts the editor again there.
+    void Restart()
+    {
+        m_editor.reset();
+        m_editor = std::make_unique<Editor>(m_dir.Path());
+        m_editor->Start();
     }
     int Questions() const { return MessagesAsked(LoadStr(5112)); }
 

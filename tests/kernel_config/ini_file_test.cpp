@@ -10,6 +10,7 @@
 
 #include "doc.h"
 #include "test_util.h"
+#include "text.h"
 
 namespace {
 
@@ -484,6 +485,41 @@ TEST_F(IniFile, ACommaInAPathShiftsTheFieldsAfterIt)
     EXPECT_EQ(s.count, 1);
     EXPECT_EQ(s.entries[0], (Set{"/in/a", "b", "/in/a", "b/config.c", "/in/a", "b/qvos.def",
                                  "/in/a,b/kinit.c,,,"}));
+}
+
+void AddSet(CCData_conf_ini& ini, const Set& s) { ini.AddRecentConfig(s[0], s[1], s[2], s[3], s[4], s[5], s[6]); }
+
+TEST_F(IniFile, AnEntryThatWouldNotReadBackWholeIsLeftOut)
+{
+    Set kept = MakeSet("k");
+    kept[6] = "/o/a,b";  // the last field takes the rest of its line, commas included
+    Set lineEnd = MakeSet("e");
+    lineEnd[5] = "/o/a\r\nb";
+    {
+        Doc doc;
+        for (const Set& set : {kept, lineEnd, MakeSet("a,b")}) AddSet(doc.GetConfInfo().m_ini, set);
+    }
+    const std::string text = ReadBytes(IniPath());
+    EXPECT_EQ(text.substr(text.find("[RECENTLY CONFIG]")), "[RECENTLY CONFIG]\r\n" + RecentLine(1, kept));
+
+    // With none left, the list is stored empty.
+    {
+        Doc doc;
+        doc.GetConfInfo().m_ini.InitData();
+        AddSet(doc.GetConfInfo().m_ini, MakeSet("a,b"));
+    }
+    EXPECT_EQ(ReadBytes(IniPath()), DataFile("default.ini"));
+}
+
+TEST_F(IniFile, FileNameBytesReadBackUnderAShiftJisLocale)
+{
+    // UTF-8 names: the last byte of 語 is a Shift-JIS lead byte, here before a comma and the line end.
+    const std::string n = "/x/日本語";
+    mbtext::SetCodePage(mbtext::CodePage::ShiftJis);
+    WriteIni(RecentFile(RecentLine(1, {n, n, n, n, n, n, n})));
+    const Settings s = Load();
+    mbtext::SetCodePage(mbtext::CodePage::SingleByte);
+    EXPECT_EQ(s.entries[0], (Set{n, n, n, n, n, n, n}));
 }
 
 TEST_F(IniFile, FieldsAreNeitherTrimmedNorUnquoted)

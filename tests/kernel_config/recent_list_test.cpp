@@ -6,6 +6,7 @@
 #include <string>
 
 #include "conf_info.h"
+#include "text.h"
 
 namespace {
 
@@ -160,6 +161,10 @@ TEST(RecentAdd, FolderComesFromTheInputConfigPath)
     EXPECT_EQ(DerivedFolder("rel/sub/config.c"), "rel/sub");
     EXPECT_EQ(DerivedFolder("/home/dev/kernel/"), "/home/dev/kernel");
     EXPECT_EQ(DerivedFolder("//config.c"), "/");
+    // A UTF-8 file name under a Shift-JIS locale: the last byte of 語 is a Shift-JIS lead byte before "/".
+    mbtext::SetCodePage(mbtext::CodePage::ShiftJis);
+    EXPECT_EQ(DerivedFolder("/x/日本語/config.c"), "/x/日本語");
+    mbtext::SetCodePage(mbtext::CodePage::SingleByte);
 }
 
 TEST(RecentAdd, BareFileNameGetsTheCurrentFolder)
