@@ -75,8 +75,8 @@ QRect FrameRectOnScreen(int x, int y, int width, int height, const QList<ScreenA
     if (area.isEmpty()) area = screens[home].geometry;
     const int w = std::min(width, area.width());
     const int h = std::min(height, area.height());
-    return QRect(std::clamp(x, area.x(), area.x() + area.width() - w), std::clamp(y, area.y(), area.y() + area.height() - h),
-                 w, h);
+    return QRect(std::clamp(x, area.x(), area.x() + area.width() - w),
+                 std::clamp(y, area.y(), area.y() + area.height() - h), w, h);
 }
 
 int ReachableBarPos(int saved, int fallback, int limit, int extent)
@@ -89,7 +89,9 @@ int ReachableBarPos(int saved, int fallback, int limit, int extent)
 QList<ScreenArea> ScreenAreas()
 {
     QList<ScreenArea> areas;
-    for (const QScreen* screen : QGuiApplication::screens()) areas.append({screen->geometry(), screen->availableGeometry()});
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        areas.append({screen->geometry(), screen->availableGeometry()});
+    }
     return areas;
 }
 

@@ -295,23 +295,23 @@ TEST(FrameRectCheck, StoredRectangleOpensWhollyOnTheScreenThatHoldsMostOfIt)
     const QList<qvui::ScreenArea> two{{QRect(0, 0, 1600, 1000), QRect(0, 30, 1600, 970)},
                                       {QRect(1600, 0, 1024, 600), QRect(1600, 0, 1024, 600)}};
     const QList<qvui::ScreenArea> small{{QRect(0, 0, 1024, 600), QRect(0, 0, 1024, 600)}};
-    struct Row { QRect stored; int width, height; QList<qvui::ScreenArea> screens; QRect opens; bool usable; };
-    // `stored` holds x and y; width and height go apart so that they can be what no QRect holds.
+    struct Row { QPoint stored; int width, height; QList<qvui::ScreenArea> screens; QRect opens; bool usable; };
+    // Width and height apart from the place, so that they can be what no QRect holds.
     const Row rows[] = {
-        {QRect(30, 40, 0, 0), 720, 580, two, QRect(30, 40, 720, 580), true},            // fits: kept exactly
-        {QRect(1700, 10, 0, 0), 700, 500, two, QRect(1700, 10, 700, 500), true},         // fits the second
-        {QRect(0, 0, 0, 0), 680, 550, two, QRect(0, 30, 680, 550), true},                // under the panel
-        {QRect(0, 0, 0, 0), 32767, 32767, small, QRect(0, 0, 1024, 600), true},          // huge
-        {QRect(0, 0, 0, 0), big, big, small, QRect(0, 0, 1024, 600), true},
-        {QRect(big, big, 0, 0), big, big, small, QRect(0, 0, 680, 550), false},
-        {QRect(312, 207, 0, 0), 753, 628, small, QRect(271, 0, 753, 600), true},         // foreign
-        {QRect(1500, 300, 0, 0), 800, 600, two, QRect(1600, 0, 800, 600), true},         // most on the second
-        {QRect(1300, 300, 0, 0), 800, 600, two, QRect(800, 300, 800, 600), true},        // most on the first
-        {QRect(-600, -400, 0, 0), 680, 550, small, QRect(0, 0, 680, 550), true},         // a corner on screen
-        {QRect(-5000, -3000, 0, 0), 800, 600, two, QRect(0, 30, 680, 550), false},       // off every screen
-        {QRect(-big - 1, -big - 1, 0, 0), -big - 1, -big - 1, small, QRect(0, 0, 680, 550), false},
-        {QRect(10, 10, 0, 0), 120, 90, small, QRect(0, 0, 680, 550), false},             // too small to use
-        {QRect(5, 5, 0, 0), 700, 500, {}, QRect(0, 0, 680, 550), false},                 // no screen at all
+        {QPoint(30, 40), 720, 580, two, QRect(30, 40, 720, 580), true},                 // fits: kept exactly
+        {QPoint(1700, 10), 700, 500, two, QRect(1700, 10, 700, 500), true},             // fits the second
+        {QPoint(0, 0), 680, 550, two, QRect(0, 30, 680, 550), true},                    // under the panel
+        {QPoint(0, 0), 32767, 32767, small, QRect(0, 0, 1024, 600), true},              // huge
+        {QPoint(0, 0), big, big, small, QRect(0, 0, 1024, 600), true},
+        {QPoint(big, big), big, big, small, QRect(0, 0, 680, 550), false},
+        {QPoint(312, 207), 753, 628, small, QRect(271, 0, 753, 600), true},             // foreign
+        {QPoint(1500, 300), 800, 600, two, QRect(1600, 0, 800, 600), true},             // most on the second
+        {QPoint(1300, 300), 800, 600, two, QRect(800, 300, 800, 600), true},            // most on the first
+        {QPoint(-600, -400), 680, 550, small, QRect(0, 0, 680, 550), true},             // a corner on screen
+        {QPoint(-5000, -3000), 800, 600, two, QRect(0, 30, 680, 550), false},           // off every screen
+        {QPoint(-big - 1, -big - 1), -big - 1, -big - 1, small, QRect(0, 0, 680, 550), false},
+        {QPoint(10, 10), 120, 90, small, QRect(0, 0, 680, 550), false},                 // too small to use
+        {QPoint(5, 5), 700, 500, {}, QRect(0, 0, 680, 550), false},                     // no screen at all
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << row.stored.x() << "," << row.stored.y() << "," << row.width << ","
