@@ -99,10 +99,9 @@ void CCtl_SDlg_output::CreateControls()
     closing->setGeometry(x + labelWidth + figureWidth + 8, top, 10, height);
 
     m_editLog->move(12, top + height + 10);
-    // Below this the panel scrolls: the memory-size line whole, the log at its least size.
-    const QSize log = m_editLog->minimumSizeHint();
-    SetClientMinimumSize(QSize(std::max(m_editRam->geometry().right() + 1 + kLogMargin, 12 + log.width() + kLogMargin),
-                               m_editLog->y() + log.height() + kLogMargin));
+    // The log takes what the panel leaves below the memory-size line: a second scroll bar beside the log's
+    // own would only scroll the log's frame.
+    StretchClientToPanel();
     SetTabOrder({m_editRom, m_editRam, m_editLog});
 }
 

@@ -5,7 +5,8 @@
 // view gives the panel whatever room lies between the drag bars, and where that is less than the controls
 // need, the panel scrolls rather than squeezing them. A panel laid out with a Qt layout on Client() gets its
 // minimum from the layout; one that places its controls itself states it with SetClientMinimumSize(), and
-// follows the client area's size in OnSize().
+// follows the client area's size in OnSize(). A panel whose content stretches with it calls
+// StretchClientToPanel() instead: it never scrolls, so its content's own scroll bars are the only ones.
 #pragma once
 
 #include <QFrame>
@@ -46,6 +47,8 @@ protected:
     void SetTabOrder(const QList<QWidget*>& controls);
     // The least client size at which none of the panel's own placed controls is squeezed or cut.
     void SetClientMinimumSize(const QSize& size);
+    // The client area is always the panel's own size, however small, and the panel shows no scroll bars.
+    void StretchClientToPanel();
 
     CQuorvaneConfiguratorView* m_pView;
 

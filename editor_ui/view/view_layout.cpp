@@ -14,16 +14,69 @@
 #include "view/CQuorvaneConfiguratorView.h"
 #include "view/view_layout.h"
 
+namespace {
+
+// Width and height of the part of a stored rectangle that lies on `screen`, none when they are apart. Stored
+// values may be anything an int holds, so the edges are summed in 64 bits.
+QSize Overlap(long long x, long long y, long long width, long long height, const QRect& screen)
+{
+    const long long left = std::max<long long>(x, screen.x());
+    const long long right = std::min<long long>(x + width, static_cast<long long>(screen.x()) + screen.width());
+    const long long top = std::max<long long>(y, screen.y());
+    const long long bottom = std::min<long long>(y + height, static_cast<long long>(screen.y()) + screen.height());
+    return QSize(static_cast<int>(std::max(0LL, right - left)), static_cast<int>(std::max(0LL, bottom - top)));
+}
+
+// The screen that holds most of a usable frame rectangle; -1 when it is too small to use, or too little of it
+// lies on any screen to reach and move it.
+int HomeScreen(int x, int y, int width, int height, const QList<QRect>& screens)
+{
+    if (width < qvui::kMinFrameWidth || height < qvui::kMinFrameHeight) return -1;
+    int home = -1;
+    long long most = 0;
+    for (int i = 0; i < screens.size(); ++i) {
+        const QSize seen = Overlap(x, y, width, height, screens[i]);
+        const long long area = static_cast<long long>(seen.width()) * seen.height();
+        if (seen.width() >= qvui::kMinVisibleFrame && seen.height() >= qvui::kMinVisibleFrame && area > most) {
+            home = i;
+            most = area;
+        }
+    }
+    return home;
+}
+
+}  // namespace
+
 namespace qvui {
 
 bool IsUsableFrameRect(const QRect& rect, const QList<QRect>& screens)
 {
-    if (rect.width() < kMinFrameWidth || rect.height() < kMinFrameHeight) return false;
-    for (const QRect& screen : screens) {
-        const QRect seen = screen.intersected(rect);
-        if (seen.width() >= kMinVisibleFrame && seen.height() >= kMinVisibleFrame) return true;
+    return HomeScreen(rect.x(), rect.y(), rect.width(), rect.height(), screens) >= 0;
+}
+
+QRect FrameRectOnScreen(int x, int y, int width, int height, const QList<ScreenArea>& screens, bool* usable)
+{
+    QList<QRect> whole;
+    for (const ScreenArea& screen : screens) whole << screen.geometry;
+    int home = HomeScreen(x, y, width, height, whole);
+    if (usable != nullptr) *usable = home >= 0;
+    if (home < 0) {
+        const CCData_winsize_info defaults;
+        x = defaults.m_nX;
+        y = defaults.m_nY;
+        width = defaults.m_nWidth;
+        height = defaults.m_nHeight;
+        home = std::max(0, HomeScreen(x, y, width, height, whole));
     }
-    return false;
+    if (home >= screens.size()) return QRect(x, y, width, height);
+    // The window system bounds a window by its screen: a frame larger than it would also cost memory in
+    // proportion to its area and leave the close box out of reach.
+    QRect area = screens[home].available;
+    if (area.isEmpty()) area = screens[home].geometry;
+    const int w = std::min(width, area.width());
+    const int h = std::min(height, area.height());
+    return QRect(std::clamp(x, area.x(), area.x() + area.width() - w),
+                 std::clamp(y, area.y(), area.y() + area.height() - h), w, h);
 }
 
 int ReachableBarPos(int saved, int fallback, int limit, int extent)
@@ -33,11 +86,13 @@ int ReachableBarPos(int saved, int fallback, int limit, int extent)
     return std::clamp(fallback, limit, std::max(limit, extent - limit));
 }
 
-QList<QRect> ScreenRects()
+QList<ScreenArea> ScreenAreas()
 {
-    QList<QRect> rects;
-    for (const QScreen* screen : QGuiApplication::screens()) rects << screen->geometry();
-    return rects;
+    QList<ScreenArea> areas;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        areas.append({screen->geometry(), screen->availableGeometry()});
+    }
+    return areas;
 }
 
 }  // namespace qvui
@@ -172,12 +227,13 @@ void CQuorvaneConfiguratorView::RestoreLayout()
     int x = 0, y = 0, w = 0, h = 0, barX = 0, barY = 0;
     m_pDocument->GetConfInfo().m_win.GetWinSize(x, y, w, h, barX, barY);
     // A rectangle from another machine or a damaged file must not leave the window unreachable or unusable.
-    if (!qvui::IsUsableFrameRect(QRect(x, y, w, h), qvui::ScreenRects())) {
-        CCData_winsize_info().GetWinSize(x, y, w, h, barX, barY);
-    }
+    bool usable = true;
+    const QRect rect = qvui::FrameRectOnScreen(x, y, w, h, qvui::ScreenAreas(), &usable);
+    if (!usable) CCData_winsize_info().GetWinSize(x, y, w, h, barX, barY);
+    w = rect.width();
 
     if (auto* frame = qobject_cast<CCMain_Frm*>(window())) {
-        frame->PlaceOuterRect(QRect(x, y, w, h));
+        frame->PlaceOuterRect(rect);
         // The frame shrinks once the window manager's decoration is known: the bars must still fit then.
         connect(frame, &CCMain_Frm::outerSizeFitted, this, [this] {
             KeepBarsReachable(m_btnVBar->x(), m_btnHBar->y());
@@ -189,7 +245,7 @@ void CQuorvaneConfiguratorView::RestoreLayout()
     barX = m_btnVBar->x();
     barY = m_btnHBar->y();
     m_wndTree->setGeometry(m_wndTree->x(), m_wndTree->y(), barX - 1, m_wndTree->height());
-    // Widths from the saved frame width; the resize rule replaces them right after.
+    // Widths from the frame width it opens with; the resize rule replaces them right after.
     const int stripWidth = w - vbar.width();
     m_wndHeader->setGeometry(barX + 7, 0, stripWidth, 44);
     m_wndPicture->setGeometry(barX + 16, 10, 70, 25);

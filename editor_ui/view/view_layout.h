@@ -12,12 +12,25 @@ constexpr int kMinFrameHeight = 200;
 // How much of the frame must lie on one screen for the user to reach and move it.
 constexpr int kMinVisibleFrame = 48;
 
+// A screen's whole area and the part of it that windows may take (without panels and docks).
+struct ScreenArea {
+    QRect geometry;
+    QRect available;
+};
+
 // True when `rect` is at least the smallest usable frame and enough of it lies on one of `screens`.
 bool IsUsableFrameRect(const QRect& rect, const QList<QRect>& screens);
+// The frame rectangle a stored one opens with on `screens` (the primary first). A usable rectangle opens on
+// the screen that holds most of it, any other at the default layout's rectangle; either is then made no
+// larger than that screen's available area and moved wholly onto it, so one that lies there already is
+// kept exactly. The stored values may be anything an int holds. `usable` tells whether the stored
+// rectangle was used.
+QRect FrameRectOnScreen(int x, int y, int width, int height, const QList<ScreenArea>& screens,
+                        bool* usable = nullptr);
 // A saved bar position where a drag could have put it (from `limit` to `extent` - `limit`) stays; any other
 // becomes `fallback`, moved into that range when it lies outside too.
 int ReachableBarPos(int saved, int fallback, int limit, int extent);
-// The geometries of the connected screens.
-QList<QRect> ScreenRects();
+// The connected screens, the primary first.
+QList<ScreenArea> ScreenAreas();
 
 }  // namespace qvui

@@ -1,6 +1,7 @@
 // The view's layout: the resize rule, the panels' own placement, dragging the bars within their limits,
 // the pointer shapes, and restoring and storing the frame rectangle and the bar positions.
 #include <QLabel>
+#include <limits>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -237,12 +238,15 @@ TEST_F(RestoreTest, SavedBarsAreKeptWithinTheDragRangeOfTheView)
 {
     // Saved bars outside the range a drag could give them in the view go to the default, or into the range
     // when the default lies outside too; -1 expects the position that lies at the range's end.
-    struct Row { QRect frame; int barX, barY, wantX, wantY; };
+    // A frame that does not fit the 800 x 800 screen of the test platform opens as `opens`.
+    struct Row { QRect frame; int barX, barY, wantX, wantY; QRect opens = QRect(); };
     const Row rows[] = {
         {QRect(30, 40, 720, 580), -50, 9999, 100, 320},
         {QRect(30, 40, 720, 580), 150, 300, 150, 300},
         {QRect(0, 0, 680, 550), 100, 480, 100, 320},  // inside the frame, below the view's range
         {QRect(0, 0, 300, 330), 280, 320, 100, -1},   // the default lies below a small view
+        {QRect(312, 207, 753, 628), 182, 282, 182, 282, QRect(47, 172, 753, 628)},  // saved on a larger screen
+        {QRect(-40, 100, 1200, 900), 100, 700, 100, 320, QRect(0, 0, 800, 800)},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.barY);
@@ -253,7 +257,7 @@ TEST_F(RestoreTest, SavedBarsAreKeptWithinTheDragRangeOfTheView)
         editor.Start();
         CQuorvaneConfiguratorView* v = editor.view;
         const QRect outer = v->OuterRect();
-        EXPECT_EQ(editor.frame->frameGeometry(), row.frame);
+        EXPECT_EQ(editor.frame->frameGeometry(), row.opens.isNull() ? row.frame : row.opens);
         EXPECT_EQ(v->VerticalBar()->x(), row.wantX);
         EXPECT_EQ(v->HorizontalBar()->y(), row.wantY >= 0 ? row.wantY : outer.height() - 55);
         // Both bars can be grabbed and no panel is left without height.
@@ -282,6 +286,41 @@ TEST(FrameRectCheck, NeedsASizeAndAPlaceOnAScreen)
     EXPECT_EQ(qvui::ReachableBarPos(346, 320, 55, 400), 320);
     EXPECT_EQ(qvui::ReachableBarPos(54, 320, 55, 300), 245);
     EXPECT_EQ(qvui::ReachableBarPos(54, 320, 55, 90), 55);  // a view too small for the whole range
+}
+
+TEST(FrameRectCheck, StoredRectangleOpensWhollyOnTheScreenThatHoldsMostOfIt)
+{
+    const int big = std::numeric_limits<int>::max();
+    // The primary screen with a 30 pixel panel at its top; a small second screen to its right.
+    const QList<qvui::ScreenArea> two{{QRect(0, 0, 1600, 1000), QRect(0, 30, 1600, 970)},
+                                      {QRect(1600, 0, 1024, 600), QRect(1600, 0, 1024, 600)}};
+    const QList<qvui::ScreenArea> small{{QRect(0, 0, 1024, 600), QRect(0, 0, 1024, 600)}};
+    struct Row { QPoint stored; int width, height; QList<qvui::ScreenArea> screens; QRect opens; bool usable; };
+    // Width and height apart from the place, so that they can be what no QRect holds.
+    const Row rows[] = {
+        {QPoint(30, 40), 720, 580, two, QRect(30, 40, 720, 580), true},                 // fits: kept exactly
+        {QPoint(1700, 10), 700, 500, two, QRect(1700, 10, 700, 500), true},             // fits the second
+        {QPoint(0, 0), 680, 550, two, QRect(0, 30, 680, 550), true},                    // under the panel
+        {QPoint(0, 0), 32767, 32767, small, QRect(0, 0, 1024, 600), true},              // huge
+        {QPoint(0, 0), big, big, small, QRect(0, 0, 1024, 600), true},
+        {QPoint(big, big), big, big, small, QRect(0, 0, 680, 550), false},
+        {QPoint(312, 207), 753, 628, small, QRect(271, 0, 753, 600), true},             // foreign
+        {QPoint(1500, 300), 800, 600, two, QRect(1600, 0, 800, 600), true},             // most on the second
+        {QPoint(1300, 300), 800, 600, two, QRect(800, 300, 800, 600), true},            // most on the first
+        {QPoint(-600, -400), 680, 550, small, QRect(0, 0, 680, 550), true},             // a corner on screen
+        {QPoint(-5000, -3000), 800, 600, two, QRect(0, 30, 680, 550), false},           // off every screen
+        {QPoint(-big - 1, -big - 1), -big - 1, -big - 1, small, QRect(0, 0, 680, 550), false},
+        {QPoint(10, 10), 120, 90, small, QRect(0, 0, 680, 550), false},                 // too small to use
+        {QPoint(5, 5), 700, 500, {}, QRect(0, 0, 680, 550), false},                     // no screen at all
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.stored.x() << "," << row.stored.y() << "," << row.width << ","
+                                        << row.height);
+        bool usable = !row.usable;
+        EXPECT_EQ(qvui::FrameRectOnScreen(row.stored.x(), row.stored.y(), row.width, row.height, row.screens, &usable),
+                  row.opens);
+        EXPECT_EQ(usable, row.usable);
+    }
 }
 
 }  // namespace

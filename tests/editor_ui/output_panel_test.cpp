@@ -136,8 +136,8 @@ TEST_F(OutputPanelTest, EscAndEnterChangeNothing)
 
 TEST_F(OutputPanelTest, LogStretchesNinePixelsShortOfTheRightAndBottomEdges)
 {
-    // The rule works on the panel's client area: inside its sunken edge, and never smaller than the
-    // memory-size line and the log's least size (the panel scrolls then).
+    // The rule works on the panel's client area: inside its sunken edge, and as large as the panel at
+    // every size (the panel never scrolls).
     const QPoint topLeft = Panel()->LogEdit()->pos();
     const QWidget* client = Panel()->Client();
     for (const QSize size : {QSize(500, 200), QSize(300, 120), QSize(640, 330)}) {

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -52,13 +53,14 @@ std::vector<QWidget*> Controls(QWidget* root)
 }
 
 // A control squeezed below what its style and font need, with its text cut, or reaching out of its parent.
-void CheckSizes(QWidget* root, const QString& where, QStringList& faults)
+// A `stretching` control follows its panel's size, down to nothing.
+void CheckSizes(QWidget* root, const QString& where, QStringList& faults, const QWidget* stretching = nullptr)
 {
     for (QWidget* w : Controls(root)) {
         const QString name = where + QStringLiteral(": ") + Name(w);
         const bool shrinks = (w->sizePolicy().verticalPolicy() & QSizePolicy::ShrinkFlag) != 0;
         const int natural = shrinks ? w->minimumSizeHint().height() : w->sizeHint().height();
-        if (w->height() < natural) faults << QStringLiteral("%1 is %2 high, needs %3").arg(name).arg(w->height()).arg(natural);
+        if (w != stretching && w->height() < natural) faults << QStringLiteral("%1 is %2 high, needs %3").arg(name).arg(w->height()).arg(natural);
         if (!w->parentWidget()->rect().contains(w->geometry())) faults << name + QStringLiteral(" reaches out of its parent");
         int room = w->width();
         int text = 0;
@@ -120,6 +122,16 @@ void CheckTabOrder(QWidget* root, const QString& where, QStringList& faults)
     }
 }
 
+// The output panel's log stretches with the panel: the panel itself never scrolls.
+void CheckNoOuterBar(const CCtl_SDlg_output* output, const QString& where, QStringList& faults)
+{
+    const QScrollArea* scroll = output->ScrollArea();
+    if (scroll->verticalScrollBar()->isVisible() || scroll->horizontalScrollBar()->isVisible() ||
+        output->Client()->size() != scroll->viewport()->size()) {
+        faults << where + QStringLiteral(": the output panel scrolls beside its log");
+    }
+}
+
 void Save(QWidget* w, const QString& name)
 {
     EXPECT_TRUE(uitest::SaveScreenshot(w, qvui::IsJapanese() ? name + QStringLiteral("_ja") : name));
@@ -159,11 +171,20 @@ TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
         CheckTabOrder(panel, QLatin1String(panels[i]), faults);
     }
     CheckSizes(View()->OutputPanel(), QStringLiteral("panel_output"), faults);
+    CheckNoOuterBar(View()->OutputPanel(), QStringLiteral("panel_output"), faults);
     View()->OutputPanel()->RomEdit()->setFocus();
     CheckTabOrder(View()->OutputPanel(), QStringLiteral("panel_output"), faults);
+    // The default frame's client area under a window manager, whose decoration takes 25 pixels of its height.
+    const QSize frameSize = Frame()->size();
+    Frame()->resize(678, 525);
+    QCoreApplication::processEvents();
+    CheckNoOuterBar(View()->OutputPanel(), QStringLiteral("panel_output (window manager)"), faults);
+    Save(Frame(), QStringLiteral("main_window_manager"));
+    Frame()->resize(frameSize);
+    QCoreApplication::processEvents();
 
-    // The horizontal bar dragged as high as it goes, then as low: the panels above it, then the output
-    // panel below it, scroll rather than squeeze.
+    // The horizontal bar dragged as high as it goes, then as low: the panels above it scroll rather than
+    // squeeze; the output panel below it only shortens its log.
     for (const int towards : {0, View()->height()}) {
         const QRect bar = View()->HorizontalBar()->geometry();
         uitest::SendMouse(View(), QEvent::MouseButtonPress, bar.center());
@@ -179,9 +200,9 @@ TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
                 Save(Frame(), QStringLiteral("panel_files_small"));
             }
         }
-        CheckSizes(View()->OutputPanel(), QStringLiteral("panel_output") + where, faults);
+        CheckSizes(View()->OutputPanel(), QStringLiteral("panel_output") + where, faults, View()->OutputPanel()->LogEdit());
+        CheckNoOuterBar(View()->OutputPanel(), QStringLiteral("panel_output") + where, faults);
     }
-    EXPECT_GT(View()->OutputPanel()->ScrollArea()->verticalScrollBar()->maximum(), 0);
     Save(Frame(), QStringLiteral("panel_output_small"));
 
     // The five edit dialogs, each opened by a double-click on the first row of its panel.

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The real program under Xvfb with the openbox window manager, in a folder of its own: three starts and
 # exits leave the stored window line as it was, every frame opens with the stored outer rectangle (the
-# first at 0, 0 with 680 x 550), and a size and place the user gives the frame are stored exactly.
+# first at 0, 0 with 680 x 550), and a size and place the user gives the frame are stored exactly. On a
+# 1024 x 600 screen a huge, an overflowing and a foreign stored layout, and the default one at twice the
+# scale, open wholly on the screen with bounded memory, close, and store the frame that was shown.
 # Exits 77 (skipped) where Xvfb, openbox or the X tools it uses are missing.
 # Usage: window_manager_test.sh PROGRAM
 set -u
@@ -28,11 +30,21 @@ fail() {
   echo "FAILED: $*"
   exit 1
 }
+# The program's resident memory stays far below what a frame larger than the screen costs.
+max_rss_kb=$((512 * 1024))
+program_pid=""
+check_memory() {
+  [ -n "$program_pid" ] || return 0
+  local rss
+  rss=$(awk '/^VmHWM:/ { print $2 }' "/proc/$program_pid/status" 2>/dev/null)
+  [ "${rss:-0}" -le "$max_rss_kb" ] || fail "the program took ${rss} kB of memory"
+}
 # Polls `$@` every 0.1 s for up to $1 seconds; true as soon as it succeeds.
 within() {
   local tenths=$(($1 * 10))
   shift
   for ((i = 0; i < tenths; i++)); do
+    check_memory
     "$@" && return 0
     sleep 0.1
   done
@@ -47,14 +59,19 @@ unset WAYLAND_DISPLAY LANGUAGE
 # terminating zero, which the strict string check reports although strndup stops at the count.
 if [ -n "${ASAN_OPTIONS:-}" ]; then export ASAN_OPTIONS="$ASAN_OPTIONS:strict_string_checks=0"; fi
 
-# Xvfb chooses a free display and writes its number once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-within 20 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n 1 "$work/display")"
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-within 20 eval 'wmctrl -m >/dev/null 2>&1' || fail "openbox did not start: $(cat "$work/openbox.log")"
+# Xvfb on a screen of the given size, with openbox. Xvfb chooses a free display and writes its number once
+# it accepts clients.
+start_screen() {
+  : >"$work/display"
+  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  pids+=($!)
+  within 20 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+  export DISPLAY=":$(head -n 1 "$work/display")"
+  openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  pids+=($!)
+  within 20 eval 'wmctrl -m >/dev/null 2>&1' || fail "openbox did not start: $(cat "$work/openbox.log")"
+}
+start_screen 1280x1024
 
 window_id() { wmctrl -l | awk -v t="$title" 'substr($0, length($0) - length(t) + 1) == t { print $1; exit }'; }
 # The frame's outer rectangle "x,y,width,height": the client's place and size widened by the decoration
@@ -70,31 +87,57 @@ outer_rect() {
 }
 window_line() { sed -n '/^\[WINDOW INFO\]/{n;s/\r$//;p;q}' "$work/run/quorvane.ini" 2>/dev/null; }
 
+# A settings file holding only the given window line.
+store_line() {
+  printf '[DATABASE VERSION]\r\n1.1\r\n\r\n[WINDOW INFO]\r\n%s\r\n\r\n[RECENTLY CONFIG]\r\n1:<NONE>,,,,,,\r\n' "$1" \
+    >"$work/run/quorvane.ini"
+}
+# True when the outer rectangle "x,y,width,height" lies wholly on a screen of size "WxH".
+on_screen() {
+  local x y w h sw sh
+  IFS=, read -r x y w h <<<"$1"
+  IFS=x read -r sw sh <<<"$2"
+  [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le "$sw" ] && [ $((y + h)) -le "$sh" ]
+}
+
 # One run: start, wait for the frame, optionally let "the user" move and resize it, close it as the window
-# manager's close box does, and check the exit. Sets `frame` to the outer rectangle the window had.
+# manager's close box does, and check the exit. Sets `frame` to the outer rectangle the window had. The
+# frame expected is the stored one unless `expected` names another ("" takes any; the caller checks).
 run_once() {
-  local user_rect="${1:-}" expected id
+  local user_rect="${1:-}" id
   (cd "$work/run" && exec "$program") >"$work/program.log" 2>&1 &
   local pid=$!
+  pids+=("$pid")
+  program_pid=$pid
   within 60 eval '[ -n "$(window_id)" ]' || fail "no window appeared: $(cat "$work/program.log")"
   id=$(window_id)
-  expected=$(window_line | cut -d, -f1-4)
-  expected="${expected:-0,0,680,550}"
-  # The decoration comes a moment after the window: wait until the frame has the stored rectangle.
-  within 20 eval '[ "$(outer_rect "$id")" = "$expected" ]'
+  if [ -z "${expected+set}" ]; then
+    local expected
+    expected=$(window_line | cut -d, -f1-4)
+    expected="${expected:-0,0,680,550}"
+  fi
+  # The decoration comes a moment after the window: wait until the frame has the rectangle expected.
+  if [ -n "$expected" ]; then
+    within 20 eval '[ "$(outer_rect "$id")" = "$expected" ]'
+  else
+    within 20 eval '[ -n "$(xprop -id "$id" _NET_FRAME_EXTENTS | sed -n "s/.*= *//p")" ]'
+    sleep 0.5
+  fi
   frame=$(outer_rect "$id")
-  [ "$frame" = "$expected" ] || fail "the frame is $frame, stored was $expected"
+  [ -z "$expected" ] || [ "$frame" = "$expected" ] || fail "the frame is $frame, expected $expected"
   if [ -n "$user_rect" ]; then
     wmctrl -i -r "$id" -e "0,$user_rect"
     within 20 eval '[ "$(outer_rect "$id")" != "$expected" ]' || fail "the frame did not follow the resize"
     sleep 0.5
     frame=$(outer_rect "$id")
   fi
+  check_memory
   wmctrl -i -c "$id"
   if ! within 60 eval '! kill -0 '"$pid"' 2>/dev/null'; then
     kill "$pid" 2>/dev/null
     fail "the program did not end after its window was closed"
   fi
+  program_pid=""
   wait "$pid" || fail "the program ended with $?: $(cat "$work/program.log")"
 }
 
@@ -109,5 +152,26 @@ done
 
 # A frame the user moved and resized is stored as the window manager shows it, bars unchanged.
 run_once 40,30,720,500
+user_frame=$frame
 [ "$(window_line)" = "$frame,100,320" ] || fail "stored '$(window_line)' after the user made the frame $frame"
-echo "PASSED: window line '$first' kept over three runs; user's frame $frame stored"
+
+# A small screen: a layout far larger than it, one that overflows every sum, and one saved on a larger screen
+# open limited to the screen and moved wholly onto it; the bars follow the view, the frame shown is stored.
+kill "${pids[@]}" 2>/dev/null
+wait 2>/dev/null
+pids=()
+start_screen 1024x600
+for case in "0,0,32767,32767,100,320 0,0,1024,600,100,320" \
+  "0,0,2147483647,2147483647,2147483647,2147483647 0,0,1024,600,100,320" \
+  "312,207,753,628,182,282 271,0,753,600,182,282"; do
+  read -r line want <<<"$case"
+  store_line "$line"
+  expected=${want%,*,*} run_once
+  [ "$(window_line)" = "$want" ] || fail "'$line' stored '$(window_line)', not '$want'"
+done
+# At twice the scale the default frame is twice as large on the screen: it is limited to it as well.
+rm -f "$work/run/quorvane.ini"
+expected="" QT_SCALE_FACTOR=2 run_once
+on_screen "$frame" 1024x600 || fail "at twice the scale the frame is $frame"
+case "$(window_line)" in 0,0,512,300,100,*) ;; *) fail "at twice the scale '$(window_line)' was stored" ;; esac
+echo "PASSED: window line '$first' kept over three runs; user's frame $user_frame stored; small screen fitted"
