@@ -432,6 +432,7 @@ public:
     ~TempFile() { Discard(); }
 
     int Handle() const { return m_fd.Get(); }
+    bool Close() { return m_fd.Close(); }
 
     // errno tells why on failure.
     bool Create()
@@ -596,8 +597,13 @@ bool ReplaceExisting(int dir, const std::string& name, const struct stat& old, c
     if (file.Get() < 0 && errno == EACCES) file.Reset(::openat(dir, name.c_str(), O_WRONLY | flags));
     struct stat opened;
     if (file.Get() < 0 || ::fstat(file.Get(), &opened) != 0 || !SameFile(old, opened)) return false;
-    // A file with several names stays one file.
-    if (opened.st_nlink > 1) return WriteInPlace(file.Get(), text);
+    // A file with several names stays one file. FUSE may show a link count of a moment ago: ask the file
+    // system itself.
+    struct statx now;
+    const bool linked = ::statx(file.Get(), "", AT_EMPTY_PATH | AT_STATX_FORCE_SYNC, STATX_NLINK, &now) == 0
+                            ? now.stx_nlink > 1
+                            : opened.st_nlink > 1;
+    if (linked) return WriteInPlace(file.Get(), text);
 
     TempFile temp(dir);
     if (!temp.Create()) {
@@ -632,7 +638,7 @@ bool FillBackup(TempFile& temp, const std::string& from, struct stat& src)
     const mode_t mode = BackupMode(src, hasAcl ? &acl : nullptr, now.st_uid, now.st_gid);
     // File systems with fixed modes refuse the change; their mode must then grant no more.
     (void)::fchmod(fd, mode);
-    const struct timespec times[2] = {{0, UTIME_OMIT}, src.st_mtim};
+    const struct timespec times[2] = {src.st_atim, src.st_mtim};
     return ::fstat(fd, &now) == 0 && (now.st_mode & 07777 & ~mode) == 0 && ::fsync(fd) == 0 &&
            ::futimens(fd, times) == 0 && ::fsync(fd) == 0;
 }
@@ -703,12 +709,13 @@ std::string CopyToFirstFree(const std::string& from, const std::vector<std::stri
             filled = true;
         }
         if (temp.Name(name)) {
-            // Some FUSE file systems renew the time when the file is closed or named: set it again then.
+            // FUSE file systems (exFAT, bindfs) renew the time when the file is closed: set it again by name.
             struct stat named;
-            const struct timespec times[2] = {{0, UTIME_OMIT}, src.st_mtim};
-            if (::fstat(temp.Handle(), &named) == 0 && (named.st_mtim.tv_sec != src.st_mtim.tv_sec ||
-                                                        named.st_mtim.tv_nsec != src.st_mtim.tv_nsec)) {
-                ::futimens(temp.Handle(), times);
+            const struct timespec times[2] = {src.st_atim, src.st_mtim};
+            if (!temp.Close()) return std::string();
+            if (::fstatat(dir.Get(), name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(named.st_mode) &&
+                (named.st_mtim.tv_sec != src.st_mtim.tv_sec || named.st_mtim.tv_nsec != src.st_mtim.tv_nsec)) {
+                ::utimensat(dir.Get(), name.c_str(), times, AT_SYMLINK_NOFOLLOW);
             }
             return SyncFolder(dir.Get()) ? to : std::string();
         }
