@@ -538,8 +538,8 @@ private:
 // --- Writing ------------------------------------------------------------------------------------------------
 
 // The new text over the old bytes of the one file. The space is reserved first where the file system can, so
-// that a full disk normally fails before anything changes; when any step fails, the old bytes, read first, are
-// put back and the old length restored before the failure is reported. A file the writer may not read cannot
+// that a full disk normally fails before anything changes; once a byte may have changed, any failure puts the
+// old bytes, read first, and the old length back before it is reported. A file the writer may not read cannot
 // be put back; it is still written, reserved first.
 bool WriteInPlace(int fd, const std::string& text)
 {
@@ -549,16 +549,19 @@ bool WriteInPlace(int fd, const std::string& text)
     const bool canUndo = PReadAll(fd, static_cast<std::size_t>(st.st_size), old);
     const off_t size = static_cast<off_t>(text.size());
     // FUSE and some network file systems have no fallocate; the put-back covers a full disk there.
-    const bool reserved = text.empty() || ::fallocate(fd, 0, 0, size) == 0 || errno == EOPNOTSUPP ||
-                          errno == ENOSYS;
-    if (reserved && WriteAll(fd, text) && ::ftruncate(fd, size) == 0 && ::fsync(fd) == 0) return true;
+    if (!text.empty() && ::fallocate(fd, 0, 0, size) != 0 && errno != EOPNOTSUPP && errno != ENOSYS) {
+        const int error = errno;
+        struct stat now;
+        if (::fstat(fd, &now) == 0 && now.st_size != st.st_size) ::ftruncate(fd, st.st_size);
+        errno = error;
+        return false;
+    }
+    if (WriteAll(fd, text) && ::ftruncate(fd, size) == 0 && ::fsync(fd) == 0) return true;
     const int error = errno;
     if (canUndo) {
         PWriteAll(fd, old);
         ::ftruncate(fd, static_cast<off_t>(old.size()));
         ::fsync(fd);
-    } else if (!reserved) {
-        ::ftruncate(fd, st.st_size);
     }
     errno = error;
     return false;

@@ -2,7 +2,6 @@
 // library acts on them alone.
 //   fault_writer write PATH TEXT   exit status 1 written, 0 not written
 //   fault_writer backup PATH       exit status 2 a backup was made, 1 "non", 0 "err"
-//   fault_writer loop PATH         backups and writes of two texts until killed
 #include <cstring>
 #include <string>
 
@@ -16,13 +15,6 @@ int main(int argc, char** argv)
     if (argc == 3 && std::strcmp(argv[1], "backup") == 0) {
         const std::string name = doc.MakeBackupFile(argv[2]);
         return name == "err" ? 0 : name == "non" ? 1 : 2;
-    }
-    if (argc == 3 && std::strcmp(argv[1], "loop") == 0) {
-        const std::string texts[2] = {std::string(100000, 'a'), std::string(150000, 'b')};
-        for (unsigned round = 0;; ++round) {
-            doc.MakeBackupFile(argv[2]);
-            Doc::WriteStringToFile(argv[2], texts[round % 2]);
-        }
     }
     return 100;
 }
