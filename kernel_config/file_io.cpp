@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -12,7 +13,6 @@
 #include <fcntl.h>
 #include <new>
 #include <stdexcept>
-#include <csignal>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -271,8 +271,8 @@ bool ParseAcl(const std::string& value, AclBits& bits)
     return true;
 }
 
-// Gives to the extended attributes (the ACL included) of from, and no other; false when one cannot be set or
-// removed, or from's cannot be read.
+// Gives to the extended attributes of from (the ACL included) and no others; false when one cannot be set or
+// removed, or those of from cannot be read.
 bool CopyAttributes(int from, int to)
 {
     std::vector<std::string> wanted, present;
@@ -623,8 +623,8 @@ bool ReplaceExisting(int dir, const std::string& name, const struct stat& old, c
 }
 
 // Fills a backup's temporary file: the source's bytes, its owner and group where the writer may set them, a
-// mode that grants nobody more than the source did, no ACL, and the source's modification time. The time is
-// set after the bytes have reached the disk, since a later flush would renew it.
+// mode that grants nobody more than the source did, no ACL, and the source's times. The times are set after
+// the bytes have reached the disk, since a later flush would renew them.
 bool FillBackup(TempFile& temp, const std::string& from, struct stat& src)
 {
     std::string bytes, aclValue;
@@ -641,9 +641,12 @@ bool FillBackup(TempFile& temp, const std::string& from, struct stat& src)
     const mode_t mode = BackupMode(src, hasAcl ? &acl : nullptr, now.st_uid, now.st_gid);
     // File systems with fixed modes refuse the change; their mode must then grant no more.
     (void)::fchmod(fd, mode);
+    if (::fstat(fd, &now) != 0 || (now.st_mode & 07777 & ~mode) != 0 || ::fsync(fd) != 0) return false;
+    // Both times are given: FUSE file systems (exFAT, bindfs) renew the modification time when the access
+    // time is left out. A time that still did not take is a failed copy.
     const struct timespec times[2] = {src.st_atim, src.st_mtim};
-    return ::fstat(fd, &now) == 0 && (now.st_mode & 07777 & ~mode) == 0 && ::fsync(fd) == 0 &&
-           ::futimens(fd, times) == 0 && ::fsync(fd) == 0;
+    return ::futimens(fd, times) == 0 && ::fsync(fd) == 0 && ::fstat(fd, &now) == 0 &&
+           now.st_mtim.tv_sec == src.st_mtim.tv_sec && now.st_mtim.tv_nsec == src.st_mtim.tv_nsec;
 }
 
 }  // namespace
@@ -711,17 +714,7 @@ std::string CopyToFirstFree(const std::string& from, const std::vector<std::stri
             if (!FillBackup(temp, from, src)) return std::string();
             filled = true;
         }
-        if (temp.Name(name)) {
-            // FUSE file systems (exFAT, bindfs) renew the time when the file is closed: set it again by name.
-            struct stat named;
-            const struct timespec times[2] = {src.st_atim, src.st_mtim};
-            if (!temp.Close()) return std::string();
-            if (::fstatat(dir.Get(), name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(named.st_mode) &&
-                (named.st_mtim.tv_sec != src.st_mtim.tv_sec || named.st_mtim.tv_nsec != src.st_mtim.tv_nsec)) {
-                ::utimensat(dir.Get(), name.c_str(), times, AT_SYMLINK_NOFOLLOW);
-            }
-            return SyncFolder(dir.Get()) ? to : std::string();
-        }
+        if (temp.Name(name)) return SyncFolder(dir.Get()) ? to : std::string();
         if (errno != EEXIST) return std::string();
     }
     return std::string();
