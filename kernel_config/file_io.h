@@ -7,6 +7,10 @@
 
 namespace fsys {
 
+// Symbolic links are followed as the kernel follows them, with its rule for shared folders always applied: in a
+// sticky, world-writable folder a link is followed only when the follower or the folder's owner owns it. A path
+// through any other link there is a file that cannot be opened.
+
 // Reads a regular file whole. Anything else (missing, a folder, a FIFO, a device, or a link to one) is refused
 // at once without waiting on it, as is a read error. No operation of this layer throws.
 bool ReadRegular(const std::string& path, std::string& bytes);
@@ -18,15 +22,19 @@ bool IsDirectory(const std::string& path);
 bool IsReadOnly(const std::string& path);
 
 // Replaces the whole content of path (through symbolic links) with text: either the new text stands whole,
-// or the result is false and the old bytes are untouched. A file the caller may not write is not written.
-// The text is normally built in an unnamed temporary file beside the target and renamed over it, keeping
-// owner, group and mode. Where that cannot keep them, or would split hard links, or the folder refuses new
-// entries, the file is overwritten in place after its new length has been reserved on the disk.
+// or the result is false and the old bytes are kept. A file the caller may not write is not written.
+// The text is normally built in a private temporary file beside the target and renamed over it, keeping
+// owner, group, mode and extended attributes (the ACL included). Where that cannot keep them all, or would
+// split hard links, or the folder refuses new entries, or the name is a mount point, the file is overwritten
+// in place: its new length is reserved on the disk where the file system can, and when a later step fails the
+// old bytes are put back before false is returned. A new file appears under its name only when whole.
 bool WriteWhole(const std::string& path, const std::string& text);
 
-// Copies the regular file from, bytes, permission bits and modification time, to the first of names (all in
-// one folder) that no entry of any kind takes, dangling links included. The copy appears under its name only
-// when whole, and nothing is ever replaced. The name used, or "" when every name is taken or the copy fails.
+// Copies the regular file from, bytes and modification time, to the first of names (all in one folder) that
+// no entry of any kind takes, dangling links included. The copy keeps the source's owner and group where the
+// caller may set them; its mode never lets anyone read, write or run it who could not do so with the source
+// (no set-id or sticky bit, no ACL). The copy appears under its name only when whole, and nothing is ever
+// replaced. The name used, or "" when every name is taken or the copy fails.
 std::string CopyToFirstFree(const std::string& from, const std::vector<std::string>& names);
 
 // The process's current folder, "" when it cannot be read.

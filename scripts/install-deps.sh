@@ -9,6 +9,7 @@ packages=(
   clang libclang-rt-14-dev
   qt6-base-dev qt6-translations-l10n fonts-noto-cjk xvfb xauth locales
   openbox wmctrl x11-utils
+  exfatprogs exfat-fuse bindfs fuse3 acl attr util-linux mount
 )
 
 missing=()

@@ -1,0 +1,85 @@
+// A preloaded library for the fault tests that makes chosen calls fail or fall short. QV_FAULT lists faults as
+// "call:action:n" joined by commas: call is write, ftruncate, fsync, flock, fallocate (posix_fallocate too),
+// fsetxattr or tmpfile (an openat with O_TMPFILE); action an errno name, "short" (a write of half the bytes)
+// or "zero" (a write of none); n the call of that kind that fails, counted from 1, or 0 for every call.
+#include <cerrno>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/types.h>
+
+namespace {
+
+// The action for this call of that kind, or nullptr when it goes through.
+const char* Hit(const char* call)
+{
+    static long seen[16];
+    static char action[16][16];
+    const char* spec = std::getenv("QV_FAULT");
+    const char* hit = nullptr;
+    for (int i = 0; spec != nullptr && *spec != '\0' && i < 16; ++i) {
+        char name[16] = "";
+        long n = -1;
+        if (std::sscanf(spec, "%15[^:]:%15[^:]:%ld", name, action[i], &n) == 3 && std::strcmp(name, call) == 0 &&
+            (++seen[i] == n || n == 0) && hit == nullptr) {
+            hit = action[i];
+        }
+        spec = std::strchr(spec, ',') ? std::strchr(spec, ',') + 1 : "";
+    }
+    return hit;
+}
+
+int Fail(const char* action)
+{
+    static const struct { const char* name; int value; } names[] = {
+        {"ENOSPC", ENOSPC}, {"ENOLCK", ENOLCK}, {"EINTR", EINTR}, {"EOPNOTSUPP", EOPNOTSUPP},
+        {"EWOULDBLOCK", EWOULDBLOCK}, {"EPERM", EPERM}};
+    errno = EIO;
+    for (const auto& n : names) errno = std::strcmp(n.name, action) == 0 ? n.value : errno;
+    return -1;
+}
+
+}  // namespace
+
+#define QV_NEXT(name) reinterpret_cast<decltype(&name)>(::dlsym(RTLD_NEXT, #name))
+#define QV_FAULTY(call, name, ...)                        \
+    if (const char* action = Hit(call)) return Fail(action); \
+    return QV_NEXT(name)(__VA_ARGS__);
+
+extern "C" {
+
+ssize_t write(int fd, const void* data, size_t size)
+{
+    const char* action = Hit("write");
+    if (action != nullptr && std::strcmp(action, "zero") == 0) return 0;
+    if (action != nullptr && std::strcmp(action, "short") != 0) return Fail(action);
+    return QV_NEXT(write)(fd, data, action != nullptr && size > 1 ? size / 2 : size);
+}
+int ftruncate(int fd, off_t size) { QV_FAULTY("ftruncate", ftruncate, fd, size) }
+int fsync(int fd) { QV_FAULTY("fsync", fsync, fd) }
+int flock(int fd, int op) { QV_FAULTY("flock", flock, fd, op) }
+int fallocate(int fd, int mode, off_t at, off_t size) { QV_FAULTY("fallocate", fallocate, fd, mode, at, size) }
+int fsetxattr(int fd, const char* name, const void* value, size_t size, int flags)
+{
+    QV_FAULTY("fsetxattr", fsetxattr, fd, name, value, size, flags)
+}
+int posix_fallocate(int fd, off_t at, off_t size)
+{
+    const char* action = Hit("fallocate");
+    return action != nullptr ? (Fail(action), errno) : QV_NEXT(posix_fallocate)(fd, at, size);
+}
+int openat(int dir, const char* path, int flags, ...)
+{
+    va_list args;
+    va_start(args, flags);
+    const mode_t mode = (flags & (O_CREAT | O_TMPFILE)) != 0 ? static_cast<mode_t>(va_arg(args, int)) : 0;
+    va_end(args);
+    const char* action = (flags & O_TMPFILE) == O_TMPFILE ? Hit("tmpfile") : nullptr;
+    if (action != nullptr) return Fail(action);
+    return QV_NEXT(openat)(dir, path, flags, mode);
+}
+
+}  // extern "C"
