@@ -221,15 +221,14 @@ TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
     EXPECT_TRUE(faults.isEmpty()) << qvui::FromQ(faults.join(QLatin1Char('\n')));
 }
 
-// The whole tree opened from the keyboard ("*" on the root, clicked first) shows every line whole and
+// The whole tree opened from the keyboard ("*" on the selected root) shows every line whole and
 // scrolls sideways to the longest; so does the tree after a refresh, a collapse and a larger font.
 TEST_F(PanelWalker, TreeOpenedFromTheKeyboardShowsEveryLineWhole)
 {
     ChooseFolder(MakeSet("trio"));
     QTreeWidget* tree = View()->Tree();
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(View()->RootItem()).center());
+    tree->setCurrentItem(View()->RootItem());
     tree->setFocus(Qt::MouseFocusReason);
-    ASSERT_EQ(tree->currentItem(), View()->RootItem());
     QStringList faults;
     const auto check = [&](const char* where) {
         QCoreApplication::processEvents();
