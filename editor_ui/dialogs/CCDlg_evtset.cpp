@@ -51,6 +51,8 @@ CCDlg_evtset::CCDlg_evtset(QWidget* parent, int id, int attr)
     Body()->addWidget(clear);
     Body()->addWidget(queue);
     SetTabOrder({m_btnOr, m_btnAnd, m_chkClear, m_btnPri, m_btnFifo});
+    AddRadioPair(m_btnOr, m_btnAnd);
+    AddRadioPair(m_btnPri, m_btnFifo);
     connect(m_btnOr, &QRadioButton::clicked, this, &CCDlg_evtset::OnOr);
     connect(m_btnAnd, &QRadioButton::clicked, this, &CCDlg_evtset::OnAnd);
     connect(m_btnPri, &QRadioButton::clicked, this, &CCDlg_evtset::OnPri);

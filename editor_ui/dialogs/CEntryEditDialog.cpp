@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -57,7 +58,8 @@ int CEntryEditDialog::DoModal()
 {
     m_nResult = -1;
     OnInitDialog();
-    const auto first = std::find_if(m_tabOrder.begin(), m_tabOrder.end(), [](QWidget* w) { return w->isEnabled(); });
+    const auto first = std::find_if(m_tabOrder.begin(), m_tabOrder.end(),
+                                    [](QWidget* w) { return w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) != 0; });
     if (first != m_tabOrder.end()) (*first)->setFocus(Qt::OtherFocusReason);
     exec();
     return m_nResult;
@@ -107,6 +109,52 @@ void CEntryEditDialog::SetTabOrder(const QList<QWidget*>& controls)
 {
     m_tabOrder = controls + QList<QWidget*>{m_btnOk, m_btnCancel};
     qvui::ChainTabOrder(m_tabOrder);
+}
+
+namespace {
+
+// A radio pair is one Tab stop: its checked button, or its first while neither is checked.
+void KeepTabStopOnChoice(QAbstractButton* first, QAbstractButton* second)
+{
+    const bool onSecond = second->isChecked() && !first->isChecked();
+    first->setFocusPolicy(onSecond ? Qt::ClickFocus : Qt::StrongFocus);
+    second->setFocusPolicy(onSecond ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+bool IsArrowKey(int key) { return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down; }
+
+}  // namespace
+
+void CEntryEditDialog::AddRadioPair(QAbstractButton* first, QAbstractButton* second)
+{
+    m_radioPairs.emplace_back(first, second);
+    for (QAbstractButton* button : {first, second}) {
+        button->installEventFilter(this);
+        connect(button, &QAbstractButton::toggled, this, [first, second] { KeepTabStopOnChoice(first, second); });
+    }
+    KeepTabStopOnChoice(first, second);
+}
+
+// An arrow key on a button of a pair moves the focus to its partner and clicks it: with two buttons in a
+// group, the next and the previous one are both the partner.
+bool CEntryEditDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        const Qt::KeyboardModifiers chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+        if (IsArrowKey(key->key()) && (key->modifiers() & chords) == 0) {
+            for (const auto& [first, second] : m_radioPairs) {
+                if (watched != first && watched != second) continue;
+                QAbstractButton* partner = watched == first ? second : first;
+                if (partner->isEnabled() && partner->isVisible()) {
+                    partner->setFocus(Qt::OtherFocusReason);
+                    partner->click();
+                }
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CEntryEditDialog::accept() { OnOK(); }

@@ -12,8 +12,10 @@
 // - OnCancel(): Cancel, Esc and the close box all end here; one body for all kinds: EndDialog(-1), nothing
 //   is stored.
 // - SetTabOrder(): the kind's controls in reading order; Tab then reaches OK and Cancel last, and the dialog
-//   opens with the focus on the first of them that is enabled.
+//   opens with the focus on the first of them that Tab stops at.
 // - CheckPair(): the handler body of a radio-button pair (checks one, unchecks its partner).
+// - AddRadioPair(): makes two radio buttons one group: one Tab stop, at its checked button; an arrow key
+//   moves the choice to the partner by clicking it, so the pair's click handlers run as for a click.
 // Controls carry the object name "ctl<id>" of their designed control id, so tests can find them.
 #pragma once
 
@@ -81,6 +83,9 @@ protected:
     static void CheckPair(QAbstractButton* on, QAbstractButton* off);
     // Tab runs through `controls` in this order, then OK and Cancel.
     void SetTabOrder(const QList<QWidget*>& controls);
+    // The two buttons of a radio pair, `first` starting the group.
+    void AddRadioPair(QAbstractButton* first, QAbstractButton* second);
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     const int m_nId;
 
@@ -89,6 +94,7 @@ private:
     int m_nResult = -1;
     std::vector<std::pair<QWidget*, int>> m_texts;  // control, string id
     QList<QWidget*> m_tabOrder;
+    std::vector<std::pair<QAbstractButton*, QAbstractButton*>> m_radioPairs;
     QLineEdit* m_editId = nullptr;
     QVBoxLayout* m_layBody = nullptr;
     QPushButton* m_btnOk = nullptr;

@@ -36,6 +36,7 @@ CWaitQueueNumberDialog::CWaitQueueNumberDialog(QWidget* parent, int id, int attr
     }
     Body()->addWidget(queue);
     SetTabOrder({m_cmbNumber, m_btnPri, m_btnFifo});
+    AddRadioPair(m_btnPri, m_btnFifo);
     connect(m_btnPri, &QRadioButton::clicked, this, &CWaitQueueNumberDialog::OnPri);
     connect(m_btnFifo, &QRadioButton::clicked, this, &CWaitQueueNumberDialog::OnFifo);
 }

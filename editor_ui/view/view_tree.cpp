@@ -1,11 +1,15 @@
 // The navigation tree of the view: the fixed root and categories, the summary lines under them rebuilt on
 // every refresh with the expanded items kept expanded, the item tables, and the refresh of the object panels.
+#include <QApplication>
 #include <QHash>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <algorithm>
+#include <functional>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "doc.h"
 #include "panels/CCtl_SDlg_Cpu.h"
@@ -31,31 +35,77 @@ public:
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        const QWidget* widget = option.widget;
-        const QStyle* style = widget != nullptr ? widget->style() : nullptr;
-        const qreal ratio = widget != nullptr ? widget->devicePixelRatioF() : 1.0;
-        if (style != m_style || ratio != m_ratio || option.font != m_font) {
-            m_sizes.clear();
-            m_style = style;
-            m_ratio = ratio;
-            m_font = option.font;
-        }
-        const QString text = index.data(Qt::DisplayRole).toString();
-        const auto known = m_sizes.constFind(text);
-        if (known != m_sizes.cend()) return *known;
-        // Lines of earlier configurations are dropped now and then; a full tree has under 700 lines.
-        if (m_sizes.size() >= kMaxRemembered) m_sizes.clear();
-        const QSize size = QStyledItemDelegate::sizeHint(option, index);
-        m_sizes.insert(text, size);
-        return size;
+        QStyleOptionViewItem line = option;
+        initStyleOption(&line, index);
+        return LineSize(line);
+    }
+
+    // The options the tree draws its lines with, built here so that a fit never asks the tree to lay out
+    // its rows (the tree may be in the middle of opening several items at once).
+    static QStyleOptionViewItem TreeOption(const QTreeWidget* tree)
+    {
+        QStyleOptionViewItem option;
+        option.initFrom(tree);
+        option.font = tree->font();
+        option.fontMetrics = QFontMetrics(option.font);
+        const int icon = tree->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, tree);
+        option.decorationSize = tree->iconSize().isValid() ? tree->iconSize() : QSize(icon, icon);
+        option.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+        option.textElideMode = tree->textElideMode();
+        option.features = QStyleOptionViewItem::HasDisplay;
+        option.widget = tree;
+        return option;
+    }
+    int LineWidth(QStyleOptionViewItem& option, const QString& text) const
+    {
+        option.text = text;
+        return LineSize(option).width();
     }
 
 private:
+    QSize LineSize(const QStyleOptionViewItem& line) const
+    {
+        const QWidget* widget = line.widget;
+        const QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+        const qreal ratio = widget != nullptr ? widget->devicePixelRatioF() : 1.0;
+        if (style != m_style || ratio != m_ratio || line.font != m_font) {
+            m_sizes.clear();
+            m_style = style;
+            m_ratio = ratio;
+            m_font = line.font;
+        }
+        const auto known = m_sizes.constFind(line.text);
+        if (known != m_sizes.cend()) return *known;
+        // Lines of earlier configurations are dropped now and then; a full tree has under 700 lines.
+        if (m_sizes.size() >= kMaxRemembered) m_sizes.clear();
+        const QSize size = style->sizeFromContents(QStyle::CT_ItemViewItem, &line, QSize(), widget);
+        m_sizes.insert(line.text, size);
+        return size;
+    }
+
     static constexpr int kMaxRemembered = 8192;
     mutable QHash<QString, QSize> m_sizes;
     mutable const QStyle* m_style = nullptr;
     mutable qreal m_ratio = 0;
     mutable QFont m_font;
+};
+
+// A new font or style changes every line's width: the column is fitted again once the tree has taken the
+// change in (its indentation follows the style).
+class RefitOnFontChange : public QObject {
+public:
+    RefitOnFontChange(QObject* parent, std::function<void()> refit) : QObject(parent), m_refit(std::move(refit)) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+            QMetaObject::invokeMethod(this, m_refit, Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_refit;
 };
 
 }  // namespace
@@ -66,6 +116,7 @@ void CQuorvaneConfiguratorView::SetUpTreeLines()
 {
     m_wndTree->setUniformRowHeights(true);
     m_wndTree->setItemDelegate(new LineSizeDelegate(m_wndTree));
+    m_wndTree->installEventFilter(new RefitOnFontChange(m_wndTree, [this] { FitTreeColumn(); }));
 }
 
 void CQuorvaneConfiguratorView::BuildTree()
@@ -255,9 +306,29 @@ void CQuorvaneConfiguratorView::UpdateTree()
 }
 
 // The one column is as wide as the longest shown line, so long lines scroll sideways instead of being cut.
+// The lines are measured here rather than by the tree: the tree would lay out its rows first, and when it
+// opens several items in one go ("*") and reports each on the way, a layout forced after the first report
+// leaves the later ones unplaced and the column fitted to the first.
 void CQuorvaneConfiguratorView::FitTreeColumn()
 {
-    if (!m_bTreeRebuilding) m_wndTree->resizeColumnToContents(0);
+    if (m_bTreeRebuilding) return;
+    const auto* lines = dynamic_cast<const LineSizeDelegate*>(m_wndTree->itemDelegate());
+    if (lines == nullptr) return;
+    QStyleOptionViewItem option = LineSizeDelegate::TreeOption(m_wndTree);
+    const int indent = m_wndTree->indentation();
+    const int outer = m_wndTree->rootIsDecorated() ? 1 : 0;
+    int widest = 0;
+    std::vector<std::pair<const QTreeWidgetItem*, int>> shown;  // item and its depth, depth first
+    for (int i = m_wndTree->topLevelItemCount() - 1; i >= 0; --i) shown.emplace_back(m_wndTree->topLevelItem(i), 0);
+    while (!shown.empty()) {
+        const auto [item, depth] = shown.back();
+        shown.pop_back();
+        if (item->isHidden()) continue;
+        widest = std::max(widest, (depth + outer) * indent + lines->LineWidth(option, item->text(0)));
+        if (!item->isExpanded()) continue;
+        for (int i = item->childCount() - 1; i >= 0; --i) shown.emplace_back(item->child(i), depth + 1);
+    }
+    m_wndTree->setColumnWidth(0, widest);
 }
 
 void CQuorvaneConfiguratorView::ClearTree()

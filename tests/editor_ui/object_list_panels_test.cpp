@@ -285,4 +285,55 @@ TEST_F(ObjectListPanelsTest, EditRefreshesTheTree)
     EXPECT_TRUE(found);
 }
 
+// Each radio pair is one Tab stop, entered at its checked button; an arrow key on it chooses the partner and
+// runs the pair's click handlers (the buttons are not auto-exclusive: only a handler unchecks the other).
+TEST_F(ObjectListPanelsTest, RadioPairsAreOneTabStopAndArrowsMoveTheChoice)
+{
+    Conf().m_flg.m_nFlgAttr[0] = 5;  // AND and FIFO: the second button of each pair
+    Conf().m_sem.m_nSemAttr[0] = 1;  // FIFO
+    Conf().m_dtq.m_nDtqAttr[0] = 0;  // Priority
+    View()->RefreshAll();
+    struct Case {
+        const char* name;
+        CEntryListPanel* panel;
+        std::vector<int> stops;  // what the dialog opens at, then what Tab reaches, ending at Cancel
+        int from, key, to;       // the arrow key on a chosen button, and the partner it chooses
+        const int* attr;         // the attribute stored by OK
+        int stored;
+    };
+    const Case cases[] = {
+        {"event flag", Event(), {2306, 2308, 2310, 1, 2}, 2306, Qt::Key_Left, 2307, &Conf().m_flg.m_nFlgAttr[0], 1},
+        {"semaphore", Sem(), {2406, 2408, 1, 2}, 2408, Qt::Key_Up, 2407, &Conf().m_sem.m_nSemAttr[0], 0},
+        {"data queue", Datq(), {1075, 1077, 1, 2}, 1077, Qt::Key_Down, 1078, &Conf().m_dtq.m_nDtqAttr[0], 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Select(c.panel, 0);
+        EXPECT_TRUE(AnswerDialog<CEntryEditDialog>([&] { c.panel->OnDblclkList(); }, [&](CEntryEditDialog* d) {
+            QStringList reached{d->focusWidget()->objectName()};
+            for (size_t i = 1; i < c.stops.size(); ++i) {
+                QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
+                reached << d->focusWidget()->objectName();
+            }
+            QStringList stops;
+            for (int id : c.stops) stops << qvui::ControlName(id);
+            EXPECT_EQ(qvui::FromQ(reached.join(QLatin1Char(' '))), qvui::FromQ(stops.join(QLatin1Char(' '))));
+
+            auto* from = Control<QRadioButton>(d, c.from);
+            auto* to = Control<QRadioButton>(d, c.to);
+            from->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(from, static_cast<Qt::Key>(c.key));
+            EXPECT_EQ(d->focusWidget(), to);
+            EXPECT_TRUE(to->isChecked());
+            EXPECT_FALSE(from->isChecked());
+            // The pair's Tab stop moved with the choice.
+            QTest::keyClick(to, Qt::Key_Tab);
+            QTest::keyClick(d->focusWidget(), Qt::Key_Backtab);
+            EXPECT_EQ(d->focusWidget(), to);
+            d->OkButton()->click();
+        }));
+        EXPECT_EQ(*c.attr, c.stored);
+    }
+}
+
 }  // namespace

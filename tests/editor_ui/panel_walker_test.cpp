@@ -132,6 +132,26 @@ void CheckNoOuterBar(const CCtl_SDlg_output* output, const QString& where, QStri
     }
 }
 
+// Every line below an open item is shown, with room for its whole text in the column, and the whole column
+// can be scrolled into the pane.
+void CheckTreeLines(QTreeWidget* tree, const QString& where, QStringList& faults)
+{
+    const int margins = 2 * (tree->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tree) + 1);
+    const std::function<void(QTreeWidgetItem*)> check = [&](QTreeWidgetItem* item) {
+        const int room = tree->visualItemRect(item).width();
+        const int text = tree->fontMetrics().horizontalAdvance(item->text(0)) + margins;
+        if (room < text) faults << QStringLiteral("%1: \"%2\" has %3 pixels for %4").arg(where, item->text(0)).arg(room).arg(text);
+        for (int i = 0; item->isExpanded() && i < item->childCount(); ++i) check(item->child(i));
+    };
+    check(tree->topLevelItem(0));
+    const QScrollBar* bar = tree->horizontalScrollBar();
+    const int hidden = tree->columnWidth(0) - tree->viewport()->width();
+    if (hidden > 0 && (!bar->isVisible() || bar->maximum() < hidden)) {
+        faults << QStringLiteral("%1: %2 pixels of the column out of reach (bar %3, range %4)")
+                      .arg(where).arg(hidden).arg(bar->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden")).arg(bar->maximum());
+    }
+}
+
 void Save(QWidget* w, const QString& name)
 {
     EXPECT_TRUE(uitest::SaveScreenshot(w, qvui::IsJapanese() ? name + QStringLiteral("_ja") : name));
@@ -219,6 +239,41 @@ TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
         });
         EXPECT_TRUE(seen) << name;
     }
+    EXPECT_TRUE(faults.isEmpty()) << qvui::FromQ(faults.join(QLatin1Char('\n')));
+}
+
+// The whole tree opened from the keyboard ("*" on the selected root) shows every line whole and
+// scrolls sideways to the longest; so does the tree after a refresh, a collapse and a larger font.
+TEST_F(PanelWalker, TreeOpenedFromTheKeyboardShowsEveryLineWhole)
+{
+    ChooseFolder(MakeSet("trio"));
+    QTreeWidget* tree = View()->Tree();
+    tree->setCurrentItem(View()->RootItem());
+    tree->setFocus(Qt::MouseFocusReason);
+    QStringList faults;
+    const auto check = [&](const char* where) {
+        QCoreApplication::processEvents();
+        CheckTreeLines(tree, QLatin1String(where), faults);
+    };
+    QTest::keyClick(Frame()->windowHandle(), Qt::Key_Asterisk, Qt::ShiftModifier);
+    ASSERT_TRUE(View()->CategoryItem(CQuorvaneConfiguratorView::kCategoryCount - 1)->child(0)->isExpanded());
+    check("expanded");
+    // The pane dragged wider, the tree scrolled to the ends of the lines, for the picture.
+    const QRect bar = View()->VerticalBar()->geometry();
+    uitest::SendMouse(View(), QEvent::MouseButtonPress, bar.center());
+    uitest::SendMouse(View(), QEvent::MouseMove, QPoint(400, bar.center().y()));
+    uitest::SendMouse(View(), QEvent::MouseButtonRelease, QPoint(400, bar.center().y()));
+    check("wider");
+    tree->horizontalScrollBar()->setValue(tree->horizontalScrollBar()->maximum());
+    Save(Frame(), QStringLiteral("tree_expanded"));
+    View()->RefreshAll();
+    check("refreshed");
+    View()->CategoryItem(2)->setExpanded(false);  // the task lines, the longest, closed
+    check("collapsed");
+    QFont larger = tree->font();
+    larger.setPointSizeF(larger.pointSizeF() * 1.5);
+    tree->setFont(larger);
+    check("larger font");
     EXPECT_TRUE(faults.isEmpty()) << qvui::FromQ(faults.join(QLatin1Char('\n')));
 }
 
