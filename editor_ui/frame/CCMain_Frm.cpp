@@ -261,7 +261,9 @@ void CCMain_Frm::OnInitMenu()
         const int count = std::clamp(recent.m_nRecentNum, 0, static_cast<int>(CCData_conf_ini::kMaxRecent));
         for (int i = 0; i < count; ++i) {
             const int id = qvcmd::kRecentFirst + i;
-            QAction* action = m_menuRecent->addAction(qvui::PathToQ(recent.GetRecentDir(i)));
+            // A folder is shown as it is named: an "&" in it is no menu shortcut.
+            QString folder = qvui::PathToQ(recent.GetRecentDir(i));
+            QAction* action = m_menuRecent->addAction(folder.replace(QLatin1Char('&'), QLatin1String("&&")));
             action->setData(id);
             action->setObjectName(QStringLiteral("cmd%1").arg(id));
             SetPrompt(action, id);
