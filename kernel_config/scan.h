@@ -90,7 +90,9 @@ private:
 
 // Finds many names in a text in one pass (Aho-Corasick): for each name, its first occurrence that starts a
 // character, as mbtext::Find would give it. Looking up many names line by line would read every line once
-// per name.
+// per name. A pass costs the length of the text plus the names it reports, whatever the names are: a
+// child is found by binary search among its siblings, and the names met at a position are walked only
+// while they are new.
 class NameScanner {
 public:
     // Empty names are never reported; a name given twice is reported under its first index only.
@@ -105,27 +107,34 @@ public:
 
 private:
     struct Node {
-        int fail = 0;
+        int fail = 0;    // the longest proper suffix of this node's text that is a node
         int name = -1;   // index of the name that ends here
+        int depth = 0;   // length of the node's text
+        unsigned char byte = 0;  // its last byte
         int dict = -1;   // nearest node on the fail chain where a name ends
-        int edges = -1;  // first edge to a child, in m_edges
-    };
-    struct Edge {
-        unsigned char c;
-        int child;
-        int next;  // next edge of the same node
+        // Under Shift-JIS: the first node of the fail chain, this one included, where a name ends that
+        // starts a character, when the node's text starts one ([1]) or starts on a second byte ([0]).
+        std::array<int, 2> jisOut{-1, -1};
+        int jisNext = -1;  // for a name that starts a character: the next such name behind it on the chain
     };
     int Child(int node, unsigned char c) const;
     int Step(int state, unsigned char c) const;
     void MarkCharStarts(std::string_view s);
+    void BuildJisChains();
 
-    std::vector<Node> m_nodes;
-    std::vector<Edge> m_edges;
+    std::vector<Node> m_nodes;  // in depth-first order, children by byte
+    // The children of node n: m_edgeBytes and m_edgeChild from m_edgeStart[n] up to m_edgeStart[n + 1],
+    // by ascending byte.
+    std::vector<int> m_edgeStart;
+    std::vector<unsigned char> m_edgeBytes;
+    std::vector<int> m_edgeChild;
+    std::vector<int> m_breadthFirst;  // every node but the root, by depth
     std::array<int, 256> m_root;
     std::vector<std::size_t> m_lengths;
     std::vector<unsigned> m_seen;
     unsigned m_stamp = 0;
     std::vector<char> m_charStart;
+    bool m_jisChains = false;
 };
 
 template <class Fn>
@@ -136,23 +145,26 @@ void NameScanner::FirstIn(std::string_view s, Fn found)
         std::fill(m_seen.begin(), m_seen.end(), 0u);
         m_stamp = 1;
     }
+    // Every name on the chain behind a name already met was met with it, so a walk stops at the first one
+    // met. Under Shift-JIS that holds among the names that start a character here: they have a chain of
+    // their own, chosen by whether the text of the state starts a character.
     const bool everyByte = mbtext::GetCodePage() != mbtext::CodePage::ShiftJis;
-    if (!everyByte) MarkCharStarts(s);
+    if (!everyByte) {
+        MarkCharStarts(s);
+        if (!m_jisChains) BuildJisChains();
+    }
     int state = 0;
     for (std::size_t i = 0; i < s.size(); ++i) {
         state = Step(state, static_cast<unsigned char>(s[i]));
-        for (int n = m_nodes[state].name >= 0 ? state : m_nodes[state].dict; n >= 0; n = m_nodes[n].dict) {
+        const Node& node = m_nodes[state];
+        int n = everyByte ? (node.name >= 0 ? state : node.dict)
+                          : node.jisOut[m_charStart[i + 1 - static_cast<std::size_t>(node.depth)] != 0 ? 1 : 0];
+        while (n >= 0) {
             const int id = m_nodes[n].name;
-            if (m_seen[id] == m_stamp) {
-                // Every name on the chain behind a name already met was met with it; with some starts
-                // rejected (Shift-JIS) that no longer holds.
-                if (everyByte) break;
-                continue;
-            }
-            const std::size_t start = i + 1 - m_lengths[id];
-            if (!everyByte && !m_charStart[start]) continue;
+            if (m_seen[id] == m_stamp) break;
             m_seen[id] = m_stamp;
-            found(id, start);
+            found(id, i + 1 - m_lengths[id]);
+            n = everyByte ? m_nodes[n].dict : m_nodes[n].jisNext;
         }
     }
 }
