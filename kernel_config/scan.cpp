@@ -1,5 +1,6 @@
 // Comment removal and "#define" look-up over the raw text of a kernel file; every analyser starts here.
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -104,68 +105,73 @@ std::string_view DefineValues::Of(std::string_view name) const
 NameScanner::NameScanner(const std::vector<std::string_view>& names) : m_nodes(1)
 {
     m_root.fill(-1);
-    // Inserted in byte order, the names make their nodes in depth-first order and each node's children in
-    // ascending bytes, so the edges fall into sorted runs without a search while building. A name given
-    // twice keeps its first index, as the sort is stable.
+    // In byte order the names that share a prefix stand together, so the trie is built one depth at a time
+    // with the children of each node made one after another, in breadth-first order. A name given twice
+    // keeps its first index, as the sort is stable.
     std::vector<int> order;
-    std::size_t total = 0;
     for (std::size_t i = 0; i < names.size(); ++i) {
-        if (names[i].empty()) continue;
-        order.push_back(static_cast<int>(i));
-        total += names[i].size();
+        if (!names[i].empty()) order.push_back(static_cast<int>(i));
     }
     std::stable_sort(order.begin(), order.end(), [&names](int a, int b) { return names[a] < names[b]; });
-    m_nodes.reserve(total + 1);
-    std::vector<int> parent(1, -1);
-    parent.reserve(total + 1);
-    std::vector<int> path(1, 0);  // the nodes of the previous name, by depth
-    std::string_view previous;
-    for (const int i : order) {
-        const std::string_view name = names[static_cast<std::size_t>(i)];
+    // Each name adds a node for every byte it does not share with the name before it.
+    std::size_t count = 1;
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const std::string_view name = names[static_cast<std::size_t>(order[k])];
         std::size_t shared = 0;
-        while (shared < name.size() && shared < previous.size() && name[shared] == previous[shared]) ++shared;
-        path.resize(shared + 1);
-        for (std::size_t d = shared; d < name.size(); ++d) {
-            const int child = static_cast<int>(m_nodes.size());
-            m_nodes.emplace_back();
-            m_nodes.back().depth = static_cast<int>(d + 1);
-            m_nodes.back().byte = static_cast<unsigned char>(name[d]);
-            parent.push_back(path.back());
-            path.push_back(child);
+        if (k > 0) {
+            const std::string_view before = names[static_cast<std::size_t>(order[k - 1])];
+            while (shared < name.size() && shared < before.size() && name[shared] == before[shared]) ++shared;
         }
-        if (m_nodes[path.back()].name < 0) m_nodes[path.back()].name = i;
-        previous = name;
+        count += name.size() - shared;
     }
+    m_nodes.reserve(count);
+    m_bytes.reserve(count);
+    m_bytes.push_back(0);
+    m_firstChild.assign(count + 1, -1);
+    // The names longer than the depth at hand, each with the node of its prefix of that length.
+    std::vector<std::pair<int, int>> open;
+    open.reserve(order.size());
+    for (const int i : order) open.emplace_back(i, 0);
+    for (std::size_t depth = 0; !open.empty(); ++depth) {
+        std::size_t kept = 0;
+        int parent = -1, child = -1;
+        unsigned char last = 0;
+        for (const auto& [i, node] : open) {
+            const std::string_view name = names[static_cast<std::size_t>(i)];
+            const auto c = static_cast<unsigned char>(name[depth]);
+            if (node != parent || c != last) {
+                child = static_cast<int>(m_nodes.size());
+                m_nodes.emplace_back();
+                m_nodes.back().depth = static_cast<int>(depth + 1);
+                m_bytes.push_back(c);
+                if (m_firstChild[static_cast<std::size_t>(node)] < 0) m_firstChild[static_cast<std::size_t>(node)] = child;
+                parent = node;
+                last = c;
+            }
+            if (name.size() == depth + 1) {
+                if (m_nodes[static_cast<std::size_t>(child)].name < 0) m_nodes[static_cast<std::size_t>(child)].name = i;
+            } else {
+                open[kept++] = {i, child};
+            }
+        }
+        open.resize(kept);
+    }
+    // A node without children gets the place where they would stand.
+    m_firstChild[count] = static_cast<int>(count);
+    for (std::size_t n = count; n-- > 0;) {
+        if (m_firstChild[n] < 0) m_firstChild[n] = m_firstChild[n + 1];
+    }
+    for (int v = m_firstChild[0]; v < m_firstChild[1]; ++v) m_root[m_bytes[static_cast<std::size_t>(v)]] = v;
     m_lengths.resize(names.size());
     for (std::size_t i = 0; i < names.size(); ++i) m_lengths[i] = names[i].size();
     m_seen.assign(names.size(), 0u);
 
-    // Edges grouped by parent; nodes were made in byte order within each parent, which the grouping keeps.
-    const std::size_t count = m_nodes.size();
-    m_edgeStart.assign(count + 1, 0);
-    for (std::size_t v = 1; v < count; ++v) ++m_edgeStart[static_cast<std::size_t>(parent[v]) + 1];
-    for (std::size_t n = 0; n < count; ++n) m_edgeStart[n + 1] += m_edgeStart[n];
-    m_edgeBytes.resize(count - 1);
-    m_edgeChild.resize(count - 1);
-    std::vector<int> fill(m_edgeStart.begin(), m_edgeStart.end() - 1);
-    for (std::size_t v = 1; v < count; ++v) {
-        const int at = fill[static_cast<std::size_t>(parent[v])]++;
-        m_edgeBytes[static_cast<std::size_t>(at)] = m_nodes[v].byte;
-        m_edgeChild[static_cast<std::size_t>(at)] = static_cast<int>(v);
-        if (parent[v] == 0) m_root[m_nodes[v].byte] = static_cast<int>(v);
-    }
-
     // Fail links in breadth-first order: each node's link is the longest proper suffix of it that is a node.
-    m_breadthFirst.reserve(count - 1);
-    for (int e = m_edgeStart[0]; e < m_edgeStart[1]; ++e) m_breadthFirst.push_back(m_edgeChild[e]);
-    for (std::size_t q = 0; q < m_breadthFirst.size(); ++q) {
-        const int u = m_breadthFirst[q];
-        for (int e = m_edgeStart[u]; e < m_edgeStart[u + 1]; ++e) {
-            const int v = m_edgeChild[e];
-            const int fail = Step(m_nodes[u].fail, m_edgeBytes[e]);
-            m_nodes[v].fail = fail;
-            m_nodes[v].dict = m_nodes[fail].name >= 0 ? fail : m_nodes[fail].dict;
-            m_breadthFirst.push_back(v);
+    for (std::size_t u = 1; u < count; ++u) {
+        for (int v = m_firstChild[u]; v < m_firstChild[u + 1]; ++v) {
+            const int fail = Step(m_nodes[u].fail, m_bytes[static_cast<std::size_t>(v)]);
+            m_nodes[static_cast<std::size_t>(v)].fail = fail;
+            m_nodes[static_cast<std::size_t>(v)].dict = m_nodes[fail].name >= 0 ? fail : m_nodes[fail].dict;
         }
     }
 }
@@ -183,10 +189,10 @@ int NameScanner::IndexOf(std::string_view name) const
 int NameScanner::Child(int node, unsigned char c) const
 {
     if (node == 0) return m_root[c];
-    const unsigned char* const first = m_edgeBytes.data() + m_edgeStart[node];
-    const unsigned char* const last = m_edgeBytes.data() + m_edgeStart[node + 1];
+    const unsigned char* const first = m_bytes.data() + m_firstChild[node];
+    const unsigned char* const last = m_bytes.data() + m_firstChild[node + 1];
     const unsigned char* const at = std::lower_bound(first, last, c);
-    return at != last && *at == c ? m_edgeChild[static_cast<std::size_t>(at - m_edgeBytes.data())] : -1;
+    return at != last && *at == c ? static_cast<int>(at - m_bytes.data()) : -1;
 }
 
 int NameScanner::Step(int state, unsigned char c) const
@@ -199,51 +205,69 @@ int NameScanner::Step(int state, unsigned char c) const
     }
 }
 
+// Which bytes of a node's text start a character follows from the text and from whether its first byte
+// starts one. Such a dependence is a map of that one bit, kept in two bits: bit b is the image of b.
+namespace {
+
+constexpr unsigned kFirstByte = 2;  // the identity: the first byte starts a character when the text does
+
+// g after f.
+unsigned Compose(unsigned g, unsigned f)
+{
+    unsigned out = 0;
+    for (unsigned b = 0; b < 2; ++b) out |= (g >> (f >> b & 1u) & 1u) << b;
+    return out;
+}
+
+}  // namespace
+
 void NameScanner::BuildJisChains()
 {
-    // Which bytes of a node's text start a character follows from the text and from whether its first
-    // byte starts one (b). starts[v] bit b: the last byte of v's text starts a character; tail[v] bit b:
-    // the text of v's fail node, where it stands at the end of v's text, starts a character.
+    // For each node, [0]: whether the last byte of its text starts a character; [1]: whether the text of
+    // its fail node, where it stands at the end of its text, starts one. The fail links are followed
+    // again as they were found, carrying the map along the suffixes passed over.
     const std::size_t count = m_nodes.size();
-    std::vector<unsigned char> starts(count, 0), tail(count, 0);
-    std::vector<int> path(1, 0);  // the ancestors of the node at hand, by depth (depth-first order)
-    for (std::size_t v = 1; v < count; ++v) {
-        const auto depth = static_cast<std::size_t>(m_nodes[v].depth);
-        path.resize(depth);
-        path.push_back(static_cast<int>(v));
-        if (depth == 1) {
-            starts[v] = 2;  // bit b is b itself
-        } else {
+    std::vector<std::array<unsigned char, 2>> maps(count);
+    m_jis.assign(count, {-1, -1});
+    for (int v = m_firstChild[0]; v < m_firstChild[1]; ++v) maps[static_cast<std::size_t>(v)][0] = kFirstByte;
+    for (std::size_t u = 1; u < count; ++u) {
+        for (int child = m_firstChild[u]; child < m_firstChild[u + 1]; ++child) {
+            const auto v = static_cast<std::size_t>(child);
+            const unsigned char c = m_bytes[v];
             // A byte starts a character unless the one before it started a double-byte character.
-            const auto up = static_cast<std::size_t>(path[depth - 1]);
-            const bool lead = mbtext::IsLeadByte(m_nodes[up].byte);
-            for (int b = 0; b < 2; ++b) {
-                if (!(starts[up] >> b & 1) || !lead) starts[v] |= static_cast<unsigned char>(1 << b);
+            maps[v][0] = static_cast<unsigned char>(mbtext::IsLeadByte(m_bytes[u]) ? ~maps[u][0] & 3u : 3u);
+            const int fail = m_nodes[v].fail;
+            if (fail == 0) continue;
+            if (m_nodes[static_cast<std::size_t>(fail)].depth == 1) {
+                maps[v][1] = maps[v][0];
+            } else {
+                // fail is a child of the suffix of u where the walk stopped, which starts where fail does.
+                int w = m_nodes[u].fail;
+                unsigned at = maps[u][1];
+                while (Child(w, c) != fail) {
+                    at = Compose(maps[static_cast<std::size_t>(w)][1], at);
+                    w = m_nodes[static_cast<std::size_t>(w)].fail;
+                }
+                maps[v][1] = static_cast<unsigned char>(at);
+            }
+            const auto f = static_cast<std::size_t>(fail);
+            for (unsigned b = 0; b < 2; ++b) {
+                const bool starts = (maps[v][1] >> b & 1u) != 0;
+                m_jis[v][b] = starts && m_nodes[f].name >= 0 ? fail : m_jis[f][starts ? 1 : 0];
             }
         }
-        const int fail = m_nodes[v].fail;
-        if (fail != 0) {
-            const auto at = static_cast<std::size_t>(path[depth - static_cast<std::size_t>(m_nodes[fail].depth) + 1]);
-            tail[v] = starts[at];
-        }
     }
-    // By depth, so the chain of each fail node is ready before the nodes that lead to it.
-    for (const int v : m_breadthFirst) {
-        Node& node = m_nodes[v];
-        const Node* const fail = node.fail != 0 ? &m_nodes[node.fail] : nullptr;
-        for (int b = 0; b < 2; ++b) {
-            const int behind = fail != nullptr ? fail->jisOut[tail[v] >> b & 1] : -1;
-            node.jisOut[b] = node.name >= 0 && b == 1 ? v : behind;
-            if (b == 1) node.jisNext = behind;
-        }
-    }
-    m_jisChains = true;
 }
 
 void NameScanner::MarkCharStarts(std::string_view s)
 {
+    // mbtext::CharLength's steps, with the lead bytes looked up once rather than once per character.
+    std::array<bool, 256> lead{};
+    for (int c = 0; c < 256; ++c) lead[static_cast<std::size_t>(c)] = mbtext::IsLeadByte(static_cast<unsigned char>(c));
     m_charStart.assign(s.size() + 1, 0);
-    for (std::size_t i = 0; i < s.size(); i += mbtext::CharLength(s, i)) m_charStart[i] = 1;
+    for (std::size_t i = 0; i < s.size(); i += lead[static_cast<unsigned char>(s[i])] && i + 1 < s.size() ? 2 : 1) {
+        m_charStart[i] = 1;
+    }
 }
 
 }  // namespace kscan

@@ -110,31 +110,27 @@ private:
         int fail = 0;    // the longest proper suffix of this node's text that is a node
         int name = -1;   // index of the name that ends here
         int depth = 0;   // length of the node's text
-        unsigned char byte = 0;  // its last byte
         int dict = -1;   // nearest node on the fail chain where a name ends
-        // Under Shift-JIS: the first node of the fail chain, this one included, where a name ends that
-        // starts a character, when the node's text starts one ([1]) or starts on a second byte ([0]).
-        std::array<int, 2> jisOut{-1, -1};
-        int jisNext = -1;  // for a name that starts a character: the next such name behind it on the chain
     };
     int Child(int node, unsigned char c) const;
     int Step(int state, unsigned char c) const;
     void MarkCharStarts(std::string_view s);
     void BuildJisChains();
 
-    std::vector<Node> m_nodes;  // in depth-first order, children by byte
-    // The children of node n: m_edgeBytes and m_edgeChild from m_edgeStart[n] up to m_edgeStart[n + 1],
-    // by ascending byte.
-    std::vector<int> m_edgeStart;
-    std::vector<unsigned char> m_edgeBytes;
-    std::vector<int> m_edgeChild;
-    std::vector<int> m_breadthFirst;  // every node but the root, by depth
+    // The nodes in breadth-first order, the children of each by ascending byte, so the children of node n
+    // are the nodes from m_firstChild[n] up to m_firstChild[n + 1].
+    std::vector<Node> m_nodes;
+    std::vector<int> m_firstChild;
+    std::vector<unsigned char> m_bytes;  // the last byte of each node's text
+    // Under Shift-JIS, made on the first pass: the first node behind each node on its fail chain where a
+    // name ends that starts a character, when the node's text starts one ([1]) or starts on a second
+    // byte ([0]).
+    std::vector<std::array<int, 2>> m_jis;
     std::array<int, 256> m_root;
     std::vector<std::size_t> m_lengths;
     std::vector<unsigned> m_seen;
     unsigned m_stamp = 0;
     std::vector<char> m_charStart;
-    bool m_jisChains = false;
 };
 
 template <class Fn>
@@ -151,20 +147,26 @@ void NameScanner::FirstIn(std::string_view s, Fn found)
     const bool everyByte = mbtext::GetCodePage() != mbtext::CodePage::ShiftJis;
     if (!everyByte) {
         MarkCharStarts(s);
-        if (!m_jisChains) BuildJisChains();
+        if (m_jis.empty()) BuildJisChains();
     }
     int state = 0;
     for (std::size_t i = 0; i < s.size(); ++i) {
         state = Step(state, static_cast<unsigned char>(s[i]));
         const Node& node = m_nodes[state];
-        int n = everyByte ? (node.name >= 0 ? state : node.dict)
-                          : node.jisOut[m_charStart[i + 1 - static_cast<std::size_t>(node.depth)] != 0 ? 1 : 0];
+        int n = node.dict;
+        if (!everyByte) {
+            const bool starts = m_charStart[i + 1 - static_cast<std::size_t>(node.depth)] != 0;
+            n = m_jis[state][starts ? 1 : 0];
+            if (starts && node.name >= 0) n = state;
+        } else if (node.name >= 0) {
+            n = state;
+        }
         while (n >= 0) {
             const int id = m_nodes[n].name;
             if (m_seen[id] == m_stamp) break;
             m_seen[id] = m_stamp;
             found(id, i + 1 - m_lengths[id]);
-            n = everyByte ? m_nodes[n].dict : m_nodes[n].jisNext;
+            n = everyByte ? m_nodes[n].dict : m_jis[n][1];
         }
     }
 }

@@ -143,6 +143,13 @@ protected:
         }
     }
     int Pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(m_rng); }
+    // n bytes of unit, each picked at random.
+    std::string Scramble(const std::string& unit, int n)
+    {
+        std::string s;
+        for (int i = 0; i < n; ++i) s += unit[static_cast<std::size_t>(Pick(0, static_cast<int>(unit.size()) - 1))];
+        return s;
+    }
 
     std::mt19937 m_rng{20261207u};
 };
@@ -216,8 +223,9 @@ TEST_P(ScanReference, ManyNamesAtOnceAgreeWithOneSearchEach)
 
 // Name sets that strain the one-pass search, over runs of a unit whose lead bytes put many of the names on
 // second bytes: a child for every byte, chains of prefixes and of suffixes, every stretch of the run, the
-// same names again and again, and names as long as half the run. A few stray bytes or pieces go in front
-// and into the run, so the characters fall either way.
+// same names again and again, names as long as half the run, and words of the unit's bytes in any order.
+// The texts are the run or such words; a few stray bytes or pieces go in front and into them, so the
+// characters fall either way.
 TEST_P(ScanReference, StrainingNameSetsAgreeWithOneSearchEach)
 {
     const std::vector<std::string> units = {"A", "\x83", "\x83" "A", "AB\x83"};
@@ -255,11 +263,17 @@ TEST_P(ScanReference, StrainingNameSetsAgreeWithOneSearchEach)
                 return v;
             },
             [&] { return std::vector<std::string>{run(0, 100), run(1, 60), run(0, 101)}; },
+            [&] {
+                std::vector<std::string> v;
+                for (int k = 0; k < 40; ++k) v.push_back(Scramble(unit, Pick(1, 8)));
+                return v;
+            },
         };
         for (const auto& set : sets) {
             const std::vector<std::string> names = set();
             for (int variant = 0; variant < 8; ++variant, ++round) {
-                std::string s = randomtext::RandomText(m_rng, Pick(0, 3)) + "#define " + run(0, 200) + "\r\n" + run(1, 90);
+                std::string s = randomtext::RandomText(m_rng, Pick(0, 3)) + "#define " +
+                                (variant % 2 == 0 ? run(0, 200) + "\r\n" + run(1, 90) : Scramble(unit, 300));
                 for (int i = Pick(0, 4); i > 0; --i) {
                     s.insert(static_cast<std::size_t>(Pick(0, static_cast<int>(s.size()))),
                              Pick(0, 1) == 0 ? std::string(1, static_cast<char>(Pick(0, 255))) : Pattern(s).substr(0, 3));
