@@ -125,9 +125,6 @@ NameScanner::NameScanner(const std::vector<std::string_view>& names) : m_nodes(1
         count += name.size() - shared;
     }
     m_nodes.reserve(count);
-    m_bytes.reserve(count);
-    m_bytes.push_back(0);
-    m_firstChild.assign(count + 1, -1);
     // The names longer than the depth at hand, each with the node of its prefix of that length.
     std::vector<std::pair<int, int>> open;
     open.reserve(order.size());
@@ -143,8 +140,9 @@ NameScanner::NameScanner(const std::vector<std::string_view>& names) : m_nodes(1
                 child = static_cast<int>(m_nodes.size());
                 m_nodes.emplace_back();
                 m_nodes.back().depth = static_cast<int>(depth + 1);
-                m_bytes.push_back(c);
-                if (m_firstChild[static_cast<std::size_t>(node)] < 0) m_firstChild[static_cast<std::size_t>(node)] = child;
+                m_nodes.back().byte = c;
+                Node& up = m_nodes[static_cast<std::size_t>(node)];
+                if (up.children++ == 0) up.firstChild = child;
                 parent = node;
                 last = c;
             }
@@ -156,22 +154,21 @@ NameScanner::NameScanner(const std::vector<std::string_view>& names) : m_nodes(1
         }
         open.resize(kept);
     }
-    // A node without children gets the place where they would stand.
-    m_firstChild[count] = static_cast<int>(count);
-    for (std::size_t n = count; n-- > 0;) {
-        if (m_firstChild[n] < 0) m_firstChild[n] = m_firstChild[n + 1];
+    for (int v = m_nodes[0].firstChild; v < m_nodes[0].firstChild + m_nodes[0].children; ++v) {
+        m_root[m_nodes[static_cast<std::size_t>(v)].byte] = v;
     }
-    for (int v = m_firstChild[0]; v < m_firstChild[1]; ++v) m_root[m_bytes[static_cast<std::size_t>(v)]] = v;
     m_lengths.resize(names.size());
     for (std::size_t i = 0; i < names.size(); ++i) m_lengths[i] = names[i].size();
     m_seen.assign(names.size(), 0u);
 
     // Fail links in breadth-first order: each node's link is the longest proper suffix of it that is a node.
     for (std::size_t u = 1; u < count; ++u) {
-        for (int v = m_firstChild[u]; v < m_firstChild[u + 1]; ++v) {
-            const int fail = Step(m_nodes[u].fail, m_bytes[static_cast<std::size_t>(v)]);
-            m_nodes[static_cast<std::size_t>(v)].fail = fail;
-            m_nodes[static_cast<std::size_t>(v)].dict = m_nodes[fail].name >= 0 ? fail : m_nodes[fail].dict;
+        const int first = m_nodes[u].firstChild;
+        for (int v = first; v < first + m_nodes[u].children; ++v) {
+            Node& node = m_nodes[static_cast<std::size_t>(v)];
+            const int fail = Step(m_nodes[u].fail, node.byte);
+            node.fail = fail;
+            node.dict = m_nodes[fail].name >= 0 ? fail : m_nodes[fail].dict;
         }
     }
 }
@@ -189,10 +186,11 @@ int NameScanner::IndexOf(std::string_view name) const
 int NameScanner::Child(int node, unsigned char c) const
 {
     if (node == 0) return m_root[c];
-    const unsigned char* const first = m_bytes.data() + m_firstChild[node];
-    const unsigned char* const last = m_bytes.data() + m_firstChild[node + 1];
-    const unsigned char* const at = std::lower_bound(first, last, c);
-    return at != last && *at == c ? static_cast<int>(at - m_bytes.data()) : -1;
+    const Node& up = m_nodes[static_cast<std::size_t>(node)];
+    const auto first = m_nodes.begin() + up.firstChild;
+    const auto last = first + up.children;
+    const auto at = std::lower_bound(first, last, c, [](const Node& n, unsigned char b) { return n.byte < b; });
+    return at != last && at->byte == c ? static_cast<int>(at - m_nodes.begin()) : -1;
 }
 
 int NameScanner::Step(int state, unsigned char c) const
@@ -229,13 +227,16 @@ void NameScanner::BuildJisChains()
     const std::size_t count = m_nodes.size();
     std::vector<std::array<unsigned char, 2>> maps(count);
     m_jis.assign(count, {-1, -1});
-    for (int v = m_firstChild[0]; v < m_firstChild[1]; ++v) maps[static_cast<std::size_t>(v)][0] = kFirstByte;
+    for (int v = m_nodes[0].firstChild; v < m_nodes[0].firstChild + m_nodes[0].children; ++v) {
+        maps[static_cast<std::size_t>(v)][0] = kFirstByte;
+    }
     for (std::size_t u = 1; u < count; ++u) {
-        for (int child = m_firstChild[u]; child < m_firstChild[u + 1]; ++child) {
+        const int first = m_nodes[u].firstChild;
+        for (int child = first; child < first + m_nodes[u].children; ++child) {
             const auto v = static_cast<std::size_t>(child);
-            const unsigned char c = m_bytes[v];
+            const unsigned char c = m_nodes[v].byte;
             // A byte starts a character unless the one before it started a double-byte character.
-            maps[v][0] = static_cast<unsigned char>(mbtext::IsLeadByte(m_bytes[u]) ? ~maps[u][0] & 3u : 3u);
+            maps[v][0] = static_cast<unsigned char>(mbtext::IsLeadByte(m_nodes[u].byte) ? ~maps[u][0] & 3u : 3u);
             const int fail = m_nodes[v].fail;
             if (fail == 0) continue;
             if (m_nodes[static_cast<std::size_t>(fail)].depth == 1) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -107,21 +108,20 @@ public:
 
 private:
     struct Node {
-        int fail = 0;    // the longest proper suffix of this node's text that is a node
-        int name = -1;   // index of the name that ends here
-        int depth = 0;   // length of the node's text
-        int dict = -1;   // nearest node on the fail chain where a name ends
+        int fail = 0;        // the longest proper suffix of this node's text that is a node
+        int name = -1;       // index of the name that ends here
+        int depth = 0;       // length of the node's text
+        int dict = -1;       // nearest node on the fail chain where a name ends
+        int firstChild = 0;  // the children are the nodes from here on, by ascending byte
+        std::uint16_t children = 0;
+        unsigned char byte = 0;  // the last byte of the node's text
     };
     int Child(int node, unsigned char c) const;
     int Step(int state, unsigned char c) const;
     void MarkCharStarts(std::string_view s);
     void BuildJisChains();
 
-    // The nodes in breadth-first order, the children of each by ascending byte, so the children of node n
-    // are the nodes from m_firstChild[n] up to m_firstChild[n + 1].
-    std::vector<Node> m_nodes;
-    std::vector<int> m_firstChild;
-    std::vector<unsigned char> m_bytes;  // the last byte of each node's text
+    std::vector<Node> m_nodes;  // in breadth-first order, so the children of a node stand together
     // Under Shift-JIS, made on the first pass: the first node behind each node on its fail chain where a
     // name ends that starts a character, when the node's text starts one ([1]) or starts on a second
     // byte ([0]).
