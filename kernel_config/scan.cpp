@@ -125,6 +125,8 @@ NameScanner::NameScanner(const std::vector<std::string_view>& names) : m_nodes(1
         count += name.size() - shared;
     }
     m_nodes.reserve(count);
+    m_bytes.reserve(count);
+    m_bytes.push_back(0);
     // The names longer than the depth at hand, each with the node of its prefix of that length.
     std::vector<std::pair<int, int>> open;
     open.reserve(order.size());
@@ -140,7 +142,7 @@ NameScanner::NameScanner(const std::vector<std::string_view>& names) : m_nodes(1
                 child = static_cast<int>(m_nodes.size());
                 m_nodes.emplace_back();
                 m_nodes.back().depth = static_cast<int>(depth + 1);
-                m_nodes.back().byte = c;
+                m_bytes.push_back(c);
                 Node& up = m_nodes[static_cast<std::size_t>(node)];
                 if (up.children++ == 0) up.firstChild = child;
                 parent = node;
@@ -155,7 +157,7 @@ NameScanner::NameScanner(const std::vector<std::string_view>& names) : m_nodes(1
         open.resize(kept);
     }
     for (int v = m_nodes[0].firstChild; v < m_nodes[0].firstChild + m_nodes[0].children; ++v) {
-        m_root[m_nodes[static_cast<std::size_t>(v)].byte] = v;
+        m_root[m_bytes[static_cast<std::size_t>(v)]] = v;
     }
     m_lengths.resize(names.size());
     for (std::size_t i = 0; i < names.size(); ++i) m_lengths[i] = names[i].size();
@@ -166,7 +168,7 @@ NameScanner::NameScanner(const std::vector<std::string_view>& names) : m_nodes(1
         const int first = m_nodes[u].firstChild;
         for (int v = first; v < first + m_nodes[u].children; ++v) {
             Node& node = m_nodes[static_cast<std::size_t>(v)];
-            const int fail = Step(m_nodes[u].fail, node.byte);
+            const int fail = Step(m_nodes[u].fail, m_bytes[static_cast<std::size_t>(v)]);
             node.fail = fail;
             node.dict = m_nodes[fail].name >= 0 ? fail : m_nodes[fail].dict;
         }
@@ -187,10 +189,10 @@ int NameScanner::Child(int node, unsigned char c) const
 {
     if (node == 0) return m_root[c];
     const Node& up = m_nodes[static_cast<std::size_t>(node)];
-    const auto first = m_nodes.begin() + up.firstChild;
-    const auto last = first + up.children;
-    const auto at = std::lower_bound(first, last, c, [](const Node& n, unsigned char b) { return n.byte < b; });
-    return at != last && at->byte == c ? static_cast<int>(at - m_nodes.begin()) : -1;
+    const unsigned char* const first = m_bytes.data() + up.firstChild;
+    const unsigned char* const last = first + up.children;
+    const unsigned char* const at = std::lower_bound(first, last, c);
+    return at != last && *at == c ? static_cast<int>(at - m_bytes.data()) : -1;
 }
 
 int NameScanner::Step(int state, unsigned char c) const
@@ -234,9 +236,9 @@ void NameScanner::BuildJisChains()
         const int first = m_nodes[u].firstChild;
         for (int child = first; child < first + m_nodes[u].children; ++child) {
             const auto v = static_cast<std::size_t>(child);
-            const unsigned char c = m_nodes[v].byte;
+            const unsigned char c = m_bytes[v];
             // A byte starts a character unless the one before it started a double-byte character.
-            maps[v][0] = static_cast<unsigned char>(mbtext::IsLeadByte(m_nodes[u].byte) ? ~maps[u][0] & 3u : 3u);
+            maps[v][0] = static_cast<unsigned char>(mbtext::IsLeadByte(m_bytes[u]) ? ~maps[u][0] & 3u : 3u);
             const int fail = m_nodes[v].fail;
             if (fail == 0) continue;
             if (m_nodes[static_cast<std::size_t>(fail)].depth == 1) {

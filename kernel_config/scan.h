@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -113,8 +112,7 @@ private:
         int depth = 0;       // length of the node's text
         int dict = -1;       // nearest node on the fail chain where a name ends
         int firstChild = 0;  // the children are the nodes from here on, by ascending byte
-        std::uint16_t children = 0;
-        unsigned char byte = 0;  // the last byte of the node's text
+        int children = 0;
     };
     int Child(int node, unsigned char c) const;
     int Step(int state, unsigned char c) const;
@@ -122,6 +120,7 @@ private:
     void BuildJisChains();
 
     std::vector<Node> m_nodes;  // in breadth-first order, so the children of a node stand together
+    std::vector<unsigned char> m_bytes;  // the last byte of each node's text, searched for a child
     // Under Shift-JIS, made on the first pass: the first node behind each node on its fail chain where a
     // name ends that starts a character, when the node's text starts one ([1]) or starts on a second
     // byte ([0]).
