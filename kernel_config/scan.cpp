@@ -35,6 +35,18 @@ std::string RemoveDelimited(std::string_view text, std::string_view open, std::s
     return out;
 }
 
+// Whether a byte of a name's text starts a character follows from the text and from whether its first
+// byte starts one. Such a dependence is a map of that one bit, kept in two bits: bit b is the image of b.
+constexpr unsigned kFirstByte = 2;  // the identity: the first byte starts a character when the text does
+
+// The map g after the map f.
+unsigned Compose(unsigned g, unsigned f)
+{
+    unsigned out = 0;
+    for (unsigned b = 0; b < 2; ++b) out |= (g >> (f >> b & 1u) & 1u) << b;
+    return out;
+}
+
 }  // namespace
 
 std::string CQuorvaneConfiguratorDoc::StripComments(std::string text)
@@ -164,7 +176,7 @@ NameScanner::NameScanner(const std::vector<std::string_view>& names) : m_nodes(1
     m_seen.assign(names.size(), 0u);
 
     // Fail links in breadth-first order: each node's link is the longest proper suffix of it that is a node.
-    for (std::size_t u = 1; u < count; ++u) {
+    for (std::size_t u = 1; u < m_nodes.size(); ++u) {
         const int first = m_nodes[u].firstChild;
         for (int v = first; v < first + m_nodes[u].children; ++v) {
             Node& node = m_nodes[static_cast<std::size_t>(v)];
@@ -204,22 +216,6 @@ int NameScanner::Step(int state, unsigned char c) const
         state = m_nodes[state].fail;
     }
 }
-
-// Which bytes of a node's text start a character follows from the text and from whether its first byte
-// starts one. Such a dependence is a map of that one bit, kept in two bits: bit b is the image of b.
-namespace {
-
-constexpr unsigned kFirstByte = 2;  // the identity: the first byte starts a character when the text does
-
-// g after f.
-unsigned Compose(unsigned g, unsigned f)
-{
-    unsigned out = 0;
-    for (unsigned b = 0; b < 2; ++b) out |= (g >> (f >> b & 1u) & 1u) << b;
-    return out;
-}
-
-}  // namespace
 
 void NameScanner::BuildJisChains()
 {
