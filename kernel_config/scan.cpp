@@ -222,6 +222,7 @@ void NameScanner::BuildJisChains()
     // For each node, [0]: whether the last byte of its text starts a character; [1]: whether the text of
     // its fail node, where it stands at the end of its text, starts one. The fail links are followed
     // again as they were found, carrying the map along the suffixes passed over.
+    for (int c = 0; c < 256; ++c) m_lead[static_cast<std::size_t>(c)] = mbtext::IsLeadByte(static_cast<unsigned char>(c));
     const std::size_t count = m_nodes.size();
     std::vector<std::array<unsigned char, 2>> maps(count);
     m_jis.assign(count, {-1, -1});
@@ -234,7 +235,7 @@ void NameScanner::BuildJisChains()
             const auto v = static_cast<std::size_t>(child);
             const unsigned char c = m_bytes[v];
             // A byte starts a character unless the one before it started a double-byte character.
-            maps[v][0] = static_cast<unsigned char>(mbtext::IsLeadByte(m_bytes[u]) ? ~maps[u][0] & 3u : 3u);
+            maps[v][0] = static_cast<unsigned char>(m_lead[m_bytes[u]] ? ~maps[u][0] & 3u : 3u);
             const int fail = m_nodes[v].fail;
             if (fail == 0) continue;
             if (m_nodes[static_cast<std::size_t>(fail)].depth == 1) {
@@ -260,11 +261,9 @@ void NameScanner::BuildJisChains()
 
 void NameScanner::MarkCharStarts(std::string_view s)
 {
-    // mbtext::CharLength's steps, with the lead bytes looked up once rather than once per character.
-    std::array<bool, 256> lead{};
-    for (int c = 0; c < 256; ++c) lead[static_cast<std::size_t>(c)] = mbtext::IsLeadByte(static_cast<unsigned char>(c));
+    // mbtext::CharLength's steps, with the lead bytes of the table made with the chains.
     m_charStart.assign(s.size() + 1, 0);
-    for (std::size_t i = 0; i < s.size(); i += lead[static_cast<unsigned char>(s[i])] && i + 1 < s.size() ? 2 : 1) {
+    for (std::size_t i = 0; i < s.size(); i += m_lead[static_cast<unsigned char>(s[i])] && i + 1 < s.size() ? 2 : 1) {
         m_charStart[i] = 1;
     }
 }

@@ -125,6 +125,7 @@ private:
     // name ends that starts a character, when the node's text starts one ([1]) or starts on a second
     // byte ([0]).
     std::vector<std::array<int, 2>> m_jis;
+    std::array<bool, 256> m_lead{};  // the Shift-JIS lead bytes, with the chains
     std::array<int, 256> m_root;
     std::vector<std::size_t> m_lengths;
     std::vector<unsigned> m_seen;
@@ -145,8 +146,8 @@ void NameScanner::FirstIn(std::string_view s, Fn found)
     // their own, chosen by whether the text of the state starts a character.
     const bool everyByte = mbtext::GetCodePage() != mbtext::CodePage::ShiftJis;
     if (!everyByte) {
-        MarkCharStarts(s);
         if (m_jis.empty()) BuildJisChains();
+        MarkCharStarts(s);
     }
     int state = 0;
     for (std::size_t i = 0; i < s.size(); ++i) {
