@@ -2,7 +2,7 @@
 // step character by character, compare at each step, delete comments in place, walk lines from the start.
 // Slow on purpose; random texts of syntax pieces and random bytes, under single-byte and Shift-JIS pages.
 #include <algorithm>
-#include <functional>
+#include <array>
 #include <random>
 #include <string>
 #include <vector>
@@ -236,41 +236,22 @@ TEST_P(ScanReference, StrainingNameSetsAgreeWithOneSearchEach)
             for (std::size_t i = 0; i < n; ++i) r += unit[(from + i) % unit.size()];
             return r;
         };
-        const std::vector<std::function<std::vector<std::string>()>> sets = {
-            [&] {
-                std::vector<std::string> v;
-                for (int b = 0; b < 256; ++b) v.push_back(unit.substr(0, 1) + static_cast<char>(b));
-                return v;
-            },
-            [&] {
-                std::vector<std::string> v;
-                for (std::size_t k = 1; k <= 60; ++k) v.push_back(run(0, k));
-                return v;
-            },
-            [&] {
-                std::vector<std::string> v;
-                for (std::size_t k = 1; k <= 60; ++k) v.push_back(run(unit.size() - k % unit.size(), k));
-                return v;
-            },
-            [&] {
-                std::vector<std::string> v;
-                for (std::size_t k = 0; k < 90; ++k) v.push_back(run(k % 3, 1 + k / 3));
-                return v;
-            },
-            [&] {
-                std::vector<std::string> v;
-                for (std::size_t k = 0; k < 40; ++k) v.push_back(run(0, 1 + k % 5));
-                return v;
-            },
-            [&] { return std::vector<std::string>{run(0, 100), run(1, 60), run(0, 101)}; },
-            [&] {
-                std::vector<std::string> v;
-                for (int k = 0; k < 40; ++k) v.push_back(Scramble(unit, Pick(1, 8)));
-                return v;
-            },
+        // Name k of each set, and the size of each set.
+        const auto name = [&](int set, std::size_t k) {
+            switch (set) {
+            case 0: return unit.substr(0, 1) + static_cast<char>(k);
+            case 1: return run(0, k + 1);
+            case 2: return run(unit.size() - (k + 1) % unit.size(), k + 1);
+            case 3: return run(k % 3, 1 + k / 3);
+            case 4: return run(0, 1 + k % 5);
+            case 5: return run(k % 2, k == 1 ? 60 : 100 + k / 2);
+            default: return Scramble(unit, Pick(1, 8));
+            }
         };
-        for (const auto& set : sets) {
-            const std::vector<std::string> names = set();
+        const std::array<std::size_t, 7> sizes = {256, 60, 60, 90, 40, 3, 40};
+        for (int set = 0; set < static_cast<int>(sizes.size()); ++set) {
+            std::vector<std::string> names;
+            for (std::size_t k = 0; k < sizes[static_cast<std::size_t>(set)]; ++k) names.push_back(name(set, k));
             for (int variant = 0; variant < 8; ++variant, ++round) {
                 std::string s = randomtext::RandomText(m_rng, Pick(0, 3)) + "#define " +
                                 (variant % 2 == 0 ? run(0, 200) + "\r\n" + run(1, 90) : Scramble(unit, 300));
