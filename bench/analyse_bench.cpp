@@ -1,7 +1,8 @@
 // The core load (clear, three reads, fourteen analysers) of the largest configuration against the floor of
 // a plain read of the same three files plus a memchr-based comment strip that gives the same texts; and
 // loads of 1 MB inputs shaped to hit every scan of the analysers (long tables, many defines and calls,
-// padding of every kind) against a budget of 50 ms each.
+// padding of every kind, name sets made to strain the many-name search) against a budget of 50 ms each;
+// the name-set shapes also report their growth from a quarter of the input (growth, at most 5).
 #include <benchmark/benchmark.h>
 
 
@@ -11,7 +12,9 @@
 #include <cstdint>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "bench_util.h"
@@ -240,6 +243,119 @@ void BM_Shape_Padding(benchmark::State& state)
     RunShape(state, t, state.range(1));
 }
 
+// Name sets made to defeat the many-name search: the stack-size names of the task table or the size names
+// of the data-queue calls, against define lines that are one long run of the set's unit. Under Shift-JIS
+// the units "\x83" and "\x83A" make names that start on the second byte of a character.
+enum class NameSet { FanOut, Prefixes, Suffixes, Overlapping, Repeated, LongName };
+enum class NameUser { Tasks, DataQueues };
+const std::array<std::string, 3> kNameUnits = {"A", "\x83", "\x83" "A"};
+
+// Byte i of the unit repeated without end.
+char UnitByte(const std::string& unit, std::size_t i) { return unit[i % unit.size()]; }
+
+// The n bytes of the endless unit from offset from.
+std::string UnitRun(const std::string& unit, std::size_t from, std::size_t n)
+{
+    std::string s;
+    for (std::size_t i = 0; i < n; ++i) s += UnitByte(unit, from + i);
+    return s;
+}
+
+// Bytes a name may end with: the analysers trim white space, a stack-size name ends at "/", a size name
+// at "," and its call at ";".
+std::vector<char> NameBytes(NameUser user)
+{
+    std::vector<char> bytes;
+    for (int b = 0; b < 256; ++b) {
+        const char c = static_cast<char>(b);
+        if (std::string_view(" \t\r\n\v\f").find(c) != std::string_view::npos) continue;
+        if (user == NameUser::Tasks ? c == '/' : (c == ',' || c == ';')) continue;
+        bytes.push_back(c);
+    }
+    return bytes;
+}
+
+// Name number j (from 0) of the set, or nothing when the set has no more.
+std::optional<std::string> NameOf(NameSet set, const std::string& unit, NameUser user, int j, std::size_t bytes)
+{
+    const auto k = static_cast<std::size_t>(j);
+    switch (set) {
+    case NameSet::FanOut: {
+        // One child of the unit's first byte for every byte a name may end with; the task table holds only
+        // 127 names, so it takes every other byte to reach the top of the range.
+        const std::vector<char> ends = NameBytes(user);
+        const std::size_t step = user == NameUser::Tasks ? 2 : 1;
+        if (k * step >= ends.size()) return std::nullopt;
+        return std::string(1, unit[0]) + ends[k * step];
+    }
+    case NameSet::Prefixes: return UnitRun(unit, 0, k + 1);  // each a prefix of the next
+    case NameSet::Suffixes: return UnitRun(unit, unit.size() - (k + 1) % unit.size(), k + 1);  // each a suffix of the next
+    case NameSet::Overlapping: return UnitRun(unit, k % 3, 1 + k / 3);  // every offset, every length
+    case NameSet::Repeated: return UnitRun(unit, 0, 1 + k % 5);
+    case NameSet::LongName:
+        if (j >= 2) return std::nullopt;
+        return UnitRun(unit, 0, bytes / (4 << j));  // a quarter and an eighth of the input
+    }
+    return std::nullopt;
+}
+
+// config.c with the names in its stack-size table, or kinit.c with them in its data-queue calls, up to half
+// of bytes; the rest is one "#define" line of the unit. A blank follows each name and the run, so a
+// Shift-JIS lead byte at their end pairs with the blank and not with the "/", "," or CR after it.
+Texts NameShapeTexts(NameSet set, const std::string& unit, NameUser user, std::size_t bytes)
+{
+    std::string rows;
+    int count = 0;
+    for (int j = 0; rows.size() < bytes / 2 && (user == NameUser::DataQueues || j < 127); ++j) {
+        const std::optional<std::string> name = NameOf(set, unit, user, j, bytes);
+        if (!name) break;
+        ++count;
+        rows += user == NameUser::Tasks ? "\t&tcb_stack" + Num(j + 1) + "[" + *name + " /sizeof(W)],\r\n"
+                                        : "DTQ_ATTR((UB)" + Num(j % 127 + 1) + "u, (UB)DTQ_TA_TFIFO, (B)" + *name +
+                                              " , knl_dtq" + Num(j + 1) + ");\r\n";
+    }
+    std::string head = user == NameUser::Tasks
+                           ? "#define KNL_TCB_NUM " + Num(count) + "\r\nconst VP knl_tcbSpInit[] = {\r\n" + rows + "};\r\n"
+                           : rows;
+    const std::size_t fill = bytes > head.size() + 16 ? bytes - head.size() - 16 : 0;
+    head += "#define " + UnitRun(unit, 0, fill) + " \r\n";
+    return user == NameUser::Tasks ? Texts{head, "", ""} : Texts{"", "", head};
+}
+
+// The growth from a quarter of the input to the whole, as the ratio of the median times of one load of
+// each, the two sizes taken in turns so that a busy machine slows both alike. Linear is 4.
+double GrowthFromQuarter(const Texts& quarter, const Texts& whole, std::int64_t shiftJis)
+{
+    testutil::TempDir dir;
+    CQuorvaneConfiguratorDoc doc(dir.Path());
+    mbtext::SetCodePage(shiftJis == 1 ? mbtext::CodePage::ShiftJis : mbtext::CodePage::SingleByte);
+    auto seconds = [&doc](const Texts& t) {
+        const Clock::time_point start = Clock::now();
+        doc.ClearConfigData();
+        benchmark::DoNotOptimize(AnalyzeLoadedTexts(doc, t.config, t.def, t.kinit).size());
+        return std::chrono::duration<double>(Clock::now() - start).count();
+    };
+    std::vector<double> small, large;
+    for (int i = 0; i < 9; ++i) {
+        small.push_back(seconds(quarter));
+        large.push_back(seconds(whole));
+    }
+    mbtext::SetCodePage(mbtext::CodePage::SingleByte);
+    return Median(large) / Median(small);
+}
+
+// Arguments: the name set, the unit, the user of the names and the code page. Reports budget_ratio of the
+// 1 MB input and its growth from 256 kB.
+void BM_Shape_AdversarialNames(benchmark::State& state)
+{
+    const auto set = static_cast<NameSet>(state.range(0));
+    const std::string& unit = kNameUnits[static_cast<std::size_t>(state.range(1))];
+    const auto user = static_cast<NameUser>(state.range(2));
+    const Texts whole = NameShapeTexts(set, unit, user, kShapeBytes);
+    RunShape(state, whole, state.range(3));
+    state.counters["growth"] = GrowthFromQuarter(NameShapeTexts(set, unit, user, kShapeBytes / 4), whole, state.range(3));
+}
+
 // The argument (the last one for the padding) is 1 for the Shift-JIS page.
 BENCHMARK(BM_Shape_TcbAddrInitRows)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Shape_TcbStInitRows)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
@@ -250,6 +366,10 @@ BENCHMARK(BM_Shape_Padding)
     ->ArgsProduct({{static_cast<int>(Padding::Comments), static_cast<int>(Padding::DefinesTop),
                     static_cast<int>(Padding::DefinesEnd), static_cast<int>(Padding::CodeLines)},
                    {0, 1}})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Shape_AdversarialNames)
+    ->ArgNames({"set", "unit", "user", "sjis"})
+    ->ArgsProduct({benchmark::CreateDenseRange(0, static_cast<int>(NameSet::LongName), 1), {0, 1, 2}, {0, 1}, {0, 1}})
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -90,7 +90,9 @@ private:
 
 // Finds many names in a text in one pass (Aho-Corasick): for each name, its first occurrence that starts a
 // character, as mbtext::Find would give it. Looking up many names line by line would read every line once
-// per name.
+// per name. A pass costs the length of the text plus the names it reports, whatever the names are: a
+// child is found by binary search among its siblings, and the names met at a position are walked only
+// while they are new.
 class NameScanner {
 public:
     // Empty names are never reported; a name given twice is reported under its first index only.
@@ -105,22 +107,25 @@ public:
 
 private:
     struct Node {
-        int fail = 0;
-        int name = -1;   // index of the name that ends here
-        int dict = -1;   // nearest node on the fail chain where a name ends
-        int edges = -1;  // first edge to a child, in m_edges
-    };
-    struct Edge {
-        unsigned char c;
-        int child;
-        int next;  // next edge of the same node
+        int fail = 0;        // the longest proper suffix of this node's text that is a node
+        int name = -1;       // index of the name that ends here
+        int depth = 0;       // length of the node's text
+        int dict = -1;       // nearest node on the fail chain where a name ends
+        int firstChild = 0;  // the children are the nodes from here on, by ascending byte
+        int children = 0;
     };
     int Child(int node, unsigned char c) const;
     int Step(int state, unsigned char c) const;
     void MarkCharStarts(std::string_view s);
+    void BuildJisChains();
 
-    std::vector<Node> m_nodes;
-    std::vector<Edge> m_edges;
+    std::vector<Node> m_nodes;  // in breadth-first order, so the children of a node stand together
+    std::vector<unsigned char> m_bytes;  // the last byte of each node's text, searched for a child
+    // Under Shift-JIS, made on the first pass: the first node behind each node on its fail chain where a
+    // name ends that starts a character, when the node's text starts one ([1]) or starts on a second
+    // byte ([0]).
+    std::vector<std::array<int, 2>> m_jis;
+    std::array<bool, 256> m_lead{};  // the Shift-JIS lead bytes, with the chains
     std::array<int, 256> m_root;
     std::vector<std::size_t> m_lengths;
     std::vector<unsigned> m_seen;
@@ -136,23 +141,32 @@ void NameScanner::FirstIn(std::string_view s, Fn found)
         std::fill(m_seen.begin(), m_seen.end(), 0u);
         m_stamp = 1;
     }
+    // Every name on the chain behind a name already met was met with it, so a walk stops at the first one
+    // met. Under Shift-JIS that holds among the names that start a character here: they have a chain of
+    // their own, chosen by whether the text of the state starts a character.
     const bool everyByte = mbtext::GetCodePage() != mbtext::CodePage::ShiftJis;
-    if (!everyByte) MarkCharStarts(s);
+    if (!everyByte) {
+        if (m_jis.empty()) BuildJisChains();
+        MarkCharStarts(s);
+    }
     int state = 0;
     for (std::size_t i = 0; i < s.size(); ++i) {
         state = Step(state, static_cast<unsigned char>(s[i]));
-        for (int n = m_nodes[state].name >= 0 ? state : m_nodes[state].dict; n >= 0; n = m_nodes[n].dict) {
+        const Node& node = m_nodes[state];
+        int n = node.dict;
+        if (!everyByte) {
+            const bool starts = m_charStart[i + 1 - static_cast<std::size_t>(node.depth)] != 0;
+            n = m_jis[state][starts ? 1 : 0];
+            if (starts && node.name >= 0) n = state;
+        } else if (node.name >= 0) {
+            n = state;
+        }
+        while (n >= 0) {
             const int id = m_nodes[n].name;
-            if (m_seen[id] == m_stamp) {
-                // Every name on the chain behind a name already met was met with it; with some starts
-                // rejected (Shift-JIS) that no longer holds.
-                if (everyByte) break;
-                continue;
-            }
-            const std::size_t start = i + 1 - m_lengths[id];
-            if (!everyByte && !m_charStart[start]) continue;
+            if (m_seen[id] == m_stamp) break;
             m_seen[id] = m_stamp;
-            found(id, start);
+            found(id, i + 1 - m_lengths[id]);
+            n = everyByte ? m_nodes[n].dict : m_jis[n][1];
         }
     }
 }

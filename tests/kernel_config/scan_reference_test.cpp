@@ -1,6 +1,8 @@
 // The fast search, comment strip and define look-up against a literal reference of the scanning rules:
 // step character by character, compare at each step, delete comments in place, walk lines from the start.
 // Slow on purpose; random texts of syntax pieces and random bytes, under single-byte and Shift-JIS pages.
+#include <algorithm>
+#include <array>
 #include <random>
 #include <string>
 #include <vector>
@@ -141,6 +143,13 @@ protected:
         }
     }
     int Pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(m_rng); }
+    // n bytes of unit, each picked at random.
+    std::string Scramble(const std::string& unit, int n)
+    {
+        std::string s;
+        for (int i = 0; i < n; ++i) s += unit[static_cast<std::size_t>(Pick(0, static_cast<int>(unit.size()) - 1))];
+        return s;
+    }
 
     std::mt19937 m_rng{20261207u};
 };
@@ -171,25 +180,87 @@ TEST_P(ScanReference, StripAndDefineLookUpAgreeWithTheLiteralRules)
     }
 }
 
-// Many names in one pass: the first place of each in every text, and the first define that holds each.
+// Many names in one pass: the first place of each in every text, reported by the place where it ends and the
+// longer first, and the first define that holds each.
+void ExpectManyNamesAgree(const std::string& s, const std::vector<std::string>& names, int round)
+{
+    const std::vector<std::string_view> views(names.begin(), names.end());
+    kscan::NameScanner scanner(views);
+    std::vector<std::size_t> first(names.size(), std::string::npos);
+    std::vector<int> reports;
+    scanner.FirstIn(s, [&](int i, std::size_t at) {
+        first[static_cast<std::size_t>(i)] = at;
+        reports.push_back(i);
+    });
+    std::vector<int> order;
+    const std::string stripped = CQuorvaneConfiguratorDoc::StripComments(s);
+    const std::vector<std::string_view> rests = kscan::DefineRests(stripped);
+    const kscan::DefineValues values(rests, views);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const int index = scanner.IndexOf(names[i]);
+        const std::size_t want = names[i].empty() ? std::string::npos : ref::Find(s, names[i], 0);
+        ASSERT_EQ(index < 0 ? std::string::npos : first[static_cast<std::size_t>(index)], want) << "round " << round;
+        ASSERT_EQ(std::string(values.Of(names[i])), ref::GetDefineValue(s, names[i])) << "round " << round;
+        if (index == static_cast<int>(i) && want != std::string::npos) order.push_back(index);
+    }
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        const std::size_t ea = first[static_cast<std::size_t>(a)] + names[static_cast<std::size_t>(a)].size();
+        const std::size_t eb = first[static_cast<std::size_t>(b)] + names[static_cast<std::size_t>(b)].size();
+        return ea != eb ? ea < eb : names[static_cast<std::size_t>(a)].size() > names[static_cast<std::size_t>(b)].size();
+    });
+    ASSERT_EQ(reports, order) << "round " << round;
+}
+
 TEST_P(ScanReference, ManyNamesAtOnceAgreeWithOneSearchEach)
 {
     for (int round = 0; round < 300; ++round) {
         const std::string s = Text(round);
         std::vector<std::string> names;
         for (int i = Pick(1, 12); i > 0; --i) names.push_back(Pattern(s).substr(0, static_cast<std::size_t>(Pick(0, 15))));
-        const std::vector<std::string_view> views(names.begin(), names.end());
-        kscan::NameScanner scanner(views);
-        std::vector<std::size_t> first(names.size(), std::string::npos);
-        scanner.FirstIn(s, [&](int i, std::size_t at) { first[static_cast<std::size_t>(i)] = at; });
-        const std::string stripped = CQuorvaneConfiguratorDoc::StripComments(s);
-        const std::vector<std::string_view> rests = kscan::DefineRests(stripped);
-        const kscan::DefineValues values(rests, views);
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            const int index = scanner.IndexOf(names[i]);
-            const std::size_t want = names[i].empty() ? std::string::npos : ref::Find(s, names[i], 0);
-            ASSERT_EQ(index < 0 ? std::string::npos : first[static_cast<std::size_t>(index)], want) << "round " << round;
-            ASSERT_EQ(std::string(values.Of(names[i])), ref::GetDefineValue(s, names[i])) << "round " << round;
+        ExpectManyNamesAgree(s, names, round);
+    }
+}
+
+// Name sets that strain the one-pass search, over runs of a unit whose lead bytes put many of the names on
+// second bytes: a child for every byte, chains of prefixes and of suffixes, every stretch of the run, the
+// same names again and again, names as long as half the run, and words of the unit's bytes in any order.
+// The texts are the run or such words; a few stray bytes or pieces go in front and into them, so the
+// characters fall either way.
+TEST_P(ScanReference, StrainingNameSetsAgreeWithOneSearchEach)
+{
+    const std::vector<std::string> units = {"A", "\x83", "\x83" "A", "AB\x83"};
+    int round = 0;
+    for (const std::string& unit : units) {
+        const auto run = [&unit](std::size_t from, std::size_t n) {
+            std::string r;
+            for (std::size_t i = 0; i < n; ++i) r += unit[(from + i) % unit.size()];
+            return r;
+        };
+        // Name k of each set, and the size of each set.
+        const auto name = [&](int set, std::size_t k) {
+            switch (set) {
+            case 0: return unit.substr(0, 1) + static_cast<char>(k);
+            case 1: return run(0, k + 1);
+            case 2: return run(unit.size() - (k + 1) % unit.size(), k + 1);
+            case 3: return run(k % 3, 1 + k / 3);
+            case 4: return run(0, 1 + k % 5);
+            case 5: return run(k % 2, k == 1 ? 60 : 100 + k / 2);
+            default: return Scramble(unit, Pick(1, 8));
+            }
+        };
+        const std::array<std::size_t, 7> sizes = {256, 60, 60, 90, 40, 3, 40};
+        for (int set = 0; set < static_cast<int>(sizes.size()); ++set) {
+            std::vector<std::string> names;
+            for (std::size_t k = 0; k < sizes[static_cast<std::size_t>(set)]; ++k) names.push_back(name(set, k));
+            for (int variant = 0; variant < 8; ++variant, ++round) {
+                std::string s = randomtext::RandomText(m_rng, Pick(0, 3)) + "#define " +
+                                (variant % 2 == 0 ? run(0, 200) + "\r\n" + run(1, 90) : Scramble(unit, 300));
+                for (int i = Pick(0, 4); i > 0; --i) {
+                    s.insert(static_cast<std::size_t>(Pick(0, static_cast<int>(s.size()))),
+                             Pick(0, 1) == 0 ? std::string(1, static_cast<char>(Pick(0, 255))) : Pattern(s).substr(0, 3));
+                }
+                ExpectManyNamesAgree(s, names, round);
+            }
         }
     }
 }
