@@ -18,16 +18,16 @@ const char* Hit(const char* call)
 {
     static long seen[16];
     static char action[16][16];
-    const char* spec = std::getenv("QV_FAULT");
+    const char* rule = std::getenv("QV_FAULT");
     const char* hit = nullptr;
-    for (int i = 0; spec != nullptr && *spec != '\0' && i < 16; ++i) {
+    for (int i = 0; rule != nullptr && *rule != '\0' && i < 16; ++i) {
         char name[16] = "";
         long n = -1;
-        if (std::sscanf(spec, "%15[^:]:%15[^:]:%ld", name, action[i], &n) == 3 && std::strcmp(name, call) == 0 &&
+        if (std::sscanf(rule, "%15[^:]:%15[^:]:%ld", name, action[i], &n) == 3 && std::strcmp(name, call) == 0 &&
             (++seen[i] == n || n == 0) && hit == nullptr) {
             hit = action[i];
         }
-        spec = std::strchr(spec, ',') ? std::strchr(spec, ',') + 1 : "";
+        rule = std::strchr(rule, ',') ? std::strchr(rule, ',') + 1 : "";
     }
     return hit;
 }
