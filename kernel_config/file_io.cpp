@@ -69,18 +69,6 @@ bool WriteAll(int fd, const std::string& text)
     return true;
 }
 
-bool PWriteAll(int fd, const std::string& bytes)
-{
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 // The whole content from offset 0, without moving the file position; false for a write-only descriptor.
 bool PReadAll(int fd, std::size_t sizeHint, std::string& bytes)
 {
@@ -558,8 +546,8 @@ bool WriteInPlace(int fd, const std::string& text)
     }
     if (WriteAll(fd, text) && ::ftruncate(fd, size) == 0 && ::fsync(fd) == 0) return true;
     const int error = errno;
-    if (canUndo) {
-        PWriteAll(fd, old);
+    if (canUndo && ::lseek(fd, 0, SEEK_SET) == 0) {
+        WriteAll(fd, old);
         ::ftruncate(fd, static_cast<off_t>(old.size()));
         ::fsync(fd);
     }

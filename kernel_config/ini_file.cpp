@@ -22,11 +22,11 @@ std::string IniPath(const std::string& startDir)
     return mbtext::Format("%s/%s", {startDir, kIniName});
 }
 
-// Separators of the recent lines and line ends: plain byte searches. Paths hold the bytes of their file names, which
-// need not be in the locale's code page (UTF-8 names under a Shift-JIS locale), so a walk by Shift-JIS
-// characters could pair a name's last byte with the separator after it. None of these bytes is ever the
-// second byte of a Shift-JIS character, so the byte search finds exactly what that walk finds in Shift-JIS.
-std::size_t FindByte(const std::string& s, char c, std::size_t from = 0) { return s.find(c, from); }
+// Separators of the recent lines (":" and ",") and line ends are found with plain byte searches, not by
+// character. Paths hold the bytes of their file names, which need not be in the locale's code page (UTF-8
+// names under a Shift-JIS locale), so a walk by Shift-JIS characters could pair a name's last byte with the
+// separator after it. None of these bytes is ever the second byte of a Shift-JIS character, so the byte
+// search finds exactly what that walk finds in Shift-JIS.
 
 // An entry the reader would get back whole: no comma inside the first six fields (the last field takes
 // the rest of its line) and no line end anywhere. The format escapes nothing, and files rely on that.
@@ -37,7 +37,7 @@ bool ReadsBackWhole(const CCData_conf_ini& ini, int i)
         ini.GetRecentOutConfig(i), ini.GetRecentOutDef(i),   ini.GetRecentOutKinit(i)};
     for (int field = 0; field < CCData_conf_ini::kFieldCount; ++field) {
         const bool last = field == CCData_conf_ini::kFieldCount - 1;
-        if (!last && FindByte(fields[field], ',') != std::string::npos) return false;
+        if (!last && fields[field].find(',') != std::string::npos) return false;
         if (fields[field].find("\r\n") != std::string::npos) return false;
     }
     return true;
@@ -72,7 +72,7 @@ std::string CQuorvaneConfiguratorDoc::GetIniLine(std::string text, int& position
 {
     if (position < 0 || static_cast<std::size_t>(position) > text.size()) return std::string();
     const std::size_t start = static_cast<std::size_t>(position);
-    // Line ends are found byte by byte, like the separators (see FindByte): a recent line may end in a path.
+    // Line ends are found byte by byte, like the separators (see the separators above): a recent line may end in a path.
     const std::size_t end = text.find("\r\n", start);
     if (end == mbtext::npos) return std::string();
     const std::size_t lineStart = end + 2;
@@ -114,12 +114,12 @@ void CQuorvaneConfiguratorDoc::ReadIniFile()
     for (int k = 0; k < CCData_conf_ini::kMaxRecent; ++k) {
         const std::string line = GetIniLine(text, position);
         if (line.empty()) return;
-        const std::size_t colon = FindByte(line, ':');
+        const std::size_t colon = line.find(':');
         if (colon == mbtext::npos) continue;
         const std::string rest = line.substr(colon + 1);
 
         std::string fields[CCData_conf_ini::kFieldCount];
-        std::size_t comma = FindByte(rest, ',');
+        std::size_t comma = rest.find(',');
         if (comma == mbtext::npos) continue;
         fields[0] = rest.substr(0, comma);
         if (fields[0] == kNone) {
@@ -132,7 +132,7 @@ void CQuorvaneConfiguratorDoc::ReadIniFile()
         bool complete = true;
         for (int field = 1; field < CCData_conf_ini::kFieldCount - 1 && complete; ++field) {
             const std::size_t from = comma + 1;
-            comma = FindByte(rest, ',', from);
+            comma = rest.find(',', from);
             if (comma == mbtext::npos) {
                 complete = false;
             } else {
