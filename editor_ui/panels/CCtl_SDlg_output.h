@@ -18,7 +18,7 @@ public:
     // Gap between the log and the right and bottom edges of the panel.
     static constexpr int kLogMargin = 9;
     // Lines of log the panel shows at its least size.
-    static constexpr int kLogLines = 3;
+    static constexpr int kLogLines = 2;
 
     // The smallest panel, its frame included, that shows the memory-size line whole and kLogLines lines of
     // log in `font`; a smaller one scrolls. Needs no panel, so the view can lay out before it makes them.

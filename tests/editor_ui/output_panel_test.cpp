@@ -147,7 +147,7 @@ TEST_F(OutputPanelTest, LogStretchesNinePixelsShortOfTheRightAndBottomEdges)
         const QSize least = CCtl_SDlg_output::MinimumPanelSize(Panel()->font());
         EXPECT_EQ(Panel()->ScrollArea()->horizontalScrollBar()->isVisible(), size.width() < least.width());
         EXPECT_TRUE(client->rect().contains(Panel()->RamEdit()->geometry()));
-        EXPECT_GE(Panel()->LogEdit()->viewport()->height(), 3 * Panel()->LogEdit()->fontMetrics().lineSpacing());
+        EXPECT_GE(Panel()->LogEdit()->viewport()->height(), CCtl_SDlg_output::kLogLines * Panel()->LogEdit()->fontMetrics().lineSpacing());
         EXPECT_EQ(client->size(), Panel()->ScrollArea()->viewport()->size().expandedTo(client->minimumSize()));
         const QRect log = Panel()->LogEdit()->geometry();
         EXPECT_EQ(log.topLeft(), topLeft);
