@@ -77,19 +77,18 @@ void CCtl_SDlg_output::CreateControls()
 
     // One line "Memory Size : ROM=" [ROM] "RAM=" [RAM] above the log, sized for the texts in either language
     // and as high as its edits and labels need.
-    const QFontMetrics metrics(font());
-    const int height = std::max({20, m_editRom->sizeHint().height(), m_wndMemSizeLabel->sizeHint().height()});
-    const int figureWidth = metrics.horizontalAdvance(QStringLiteral("0000000")) + 12;
-    const int top = 6;
-    const int labelWidth = std::max(metrics.horizontalAdvance(LoadStr(3402)), metrics.horizontalAdvance(LoadStr(3403))) + 6;
-    const int ramWidth = metrics.horizontalAdvance(QStringLiteral("RAM=")) + 6;
+    const MemoryLine line = MeasureMemoryLine(font());
+    const int top = line.top;
+    const int height = line.height;
+    const int labelWidth = line.labelWidth;
+    const int figureWidth = line.figureWidth;
     int x = 4;
     m_wndMemSizeLabel->setGeometry(x, top, labelWidth, height);
     x += labelWidth + 4;
     m_editRom->setGeometry(x, top, figureWidth, height);
     x += figureWidth + 4;
-    ramLabel->setGeometry(x, top, ramWidth, height);
-    x += ramWidth + 4;
+    ramLabel->setGeometry(x, top, line.ramWidth, height);
+    x += line.ramWidth + 4;
     m_editRam->setGeometry(x, top, figureWidth, height);
     x += figureWidth + 12;
     m_wndRebuildLabel->setGeometry(x, top, labelWidth, height);
@@ -98,11 +97,47 @@ void CCtl_SDlg_output::CreateControls()
     m_editRebuildRam->setGeometry(x + labelWidth + 4, top + height + 2, figureWidth, height);
     closing->setGeometry(x + labelWidth + figureWidth + 8, top, 10, height);
 
-    m_editLog->move(12, top + height + 10);
-    // The log takes what the panel leaves below the memory-size line: a second scroll bar beside the log's
-    // own would only scroll the log's frame.
-    StretchClientToPanel();
+    m_editLog->move(12, line.LogTop());
+    // The log takes what the panel leaves below the memory-size line, so that a panel with room for the line
+    // and a few lines of log shows no scroll bar beside the log's own. Below that the panel scrolls: the
+    // line stays whole and the log keeps its few lines, both within reach.
+    SetClientMinimumSize(MinimumClientSize(font()));
     SetTabOrder({m_editRom, m_editRam, m_editLog});
+}
+
+CCtl_SDlg_output::MemoryLine CCtl_SDlg_output::MeasureMemoryLine(const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    QLineEdit edit;
+    edit.setFont(font);
+    QLabel label;
+    label.setFont(font);
+    MemoryLine line;
+    line.top = 6;
+    line.height = std::max({20, edit.sizeHint().height(), label.sizeHint().height()});
+    line.figureWidth = metrics.horizontalAdvance(QStringLiteral("0000000")) + 12;
+    line.labelWidth = std::max(metrics.horizontalAdvance(LoadStr(3402)), metrics.horizontalAdvance(LoadStr(3403))) + 6;
+    line.ramWidth = metrics.horizontalAdvance(QStringLiteral("RAM=")) + 6;
+    return line;
+}
+
+QSize CCtl_SDlg_output::MinimumClientSize(const QFont& font)
+{
+    const MemoryLine line = MeasureMemoryLine(font);
+    // The log as it is made: its frame, its document's margins and its horizontal scroll bar around the lines.
+    QPlainTextEdit log;
+    log.setFont(font);
+    const int logHeight = kLogLines * QFontMetrics(font).lineSpacing() + 2 * log.frameWidth() +
+                          2 * static_cast<int>(log.document()->documentMargin()) +
+                          log.horizontalScrollBar()->sizeHint().height();
+    return QSize(line.Right() + 4, line.LogTop() + logHeight + kLogMargin);
+}
+
+QSize CCtl_SDlg_output::MinimumPanelSize(const QFont& font)
+{
+    QFrame frame;
+    qvui::SetPanelFrame(&frame);
+    return MinimumClientSize(font) + QSize(2 * frame.frameWidth(), 2 * frame.frameWidth());
 }
 
 bool CCtl_SDlg_output::OnInitDialog()

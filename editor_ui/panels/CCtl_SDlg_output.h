@@ -5,6 +5,8 @@
 #include "panels/setting_panel.h"
 #include <string>
 
+class QFont;
+
 class CQuorvaneConfiguratorView;
 class QLabel;
 class QLineEdit;
@@ -15,6 +17,12 @@ class CCtl_SDlg_output : public CSettingPanel {
 public:
     // Gap between the log and the right and bottom edges of the panel.
     static constexpr int kLogMargin = 9;
+    // Lines of log the panel shows at its least size.
+    static constexpr int kLogLines = 2;
+
+    // The smallest panel, its frame included, that shows the memory-size line whole and kLogLines lines of
+    // log in `font`; a smaller one scrolls. Needs no panel, so the view can lay out before it makes them.
+    static QSize MinimumPanelSize(const QFont& font);
 
     explicit CCtl_SDlg_output(CQuorvaneConfiguratorView* view);
     ~CCtl_SDlg_output() override;
@@ -52,6 +60,16 @@ protected:
     bool OnInitDialog() override;
 
 private:
+    // Where the memory-size line lies in the client area, for `font`.
+    struct MemoryLine {
+        int top, height, labelWidth, figureWidth, ramWidth;
+        // Right end of the RAM figure.
+        int Right() const { return 4 + labelWidth + 4 + figureWidth + 4 + ramWidth + 4 + figureWidth; }
+        int LogTop() const { return top + height + 10; }
+    };
+    static MemoryLine MeasureMemoryLine(const QFont& font);
+    // The client area's least size: the memory-size line whole and kLogLines lines of log.
+    static QSize MinimumClientSize(const QFont& font);
     void OnCtlColor();
 
     // Members in template order.

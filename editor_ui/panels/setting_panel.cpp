@@ -83,10 +83,3 @@ void CSettingPanel::SetClientMinimumSize(const QSize& size)
     QEvent request(QEvent::LayoutRequest);
     QCoreApplication::sendEvent(m_wndScroll, &request);
 }
-
-void CSettingPanel::StretchClientToPanel()
-{
-    m_wndScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_wndScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    SetClientMinimumSize(QSize(0, 0));
-}

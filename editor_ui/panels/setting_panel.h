@@ -5,8 +5,7 @@
 // view gives the panel whatever room lies between the drag bars, and where that is less than the controls
 // need, the panel scrolls rather than squeezing them. A panel laid out with a Qt layout on Client() gets its
 // minimum from the layout; one that places its controls itself states it with SetClientMinimumSize(), and
-// follows the client area's size in OnSize(). A panel whose content stretches with it calls
-// StretchClientToPanel() instead: it never scrolls, so its content's own scroll bars are the only ones.
+// follows the client area's size in OnSize().
 #pragma once
 
 #include <QFrame>
@@ -47,8 +46,6 @@ protected:
     void SetTabOrder(const QList<QWidget*>& controls);
     // The least client size at which none of the panel's own placed controls is squeezed or cut.
     void SetClientMinimumSize(const QSize& size);
-    // The client area is always the panel's own size, however small, and the panel shows no scroll bars.
-    void StretchClientToPanel();
 
     CQuorvaneConfiguratorView* m_pView;
 

@@ -126,6 +126,7 @@ void CQuorvaneConfiguratorView::OnInitialUpdate()
     m_crRed = QColor(255, 0, 0);
     m_crWhite = QColor(255, 255, 255);
     BuildTree();
+    SetPaneMinimums();
     RestoreLayout();
 
     m_pProj = new CCtl_SDlg_Proj(this);

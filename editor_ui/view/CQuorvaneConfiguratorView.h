@@ -89,6 +89,14 @@ public:
     Qt::CursorShape CursorShapeAt(const QPoint& point) const;
     // The view's outer rectangle in its own coordinates, the sunken edge included.
     QRect OuterRect() const;
+    // Furthest right and down the bars go in the view as it now is: the right side keeps room for the title
+    // and the output panel's memory-size line, the output panel for that line and a few lines of log. Where
+    // the view is too small even for that, the bars stay at their near limits.
+    int MaxBarX() const;
+    int MaxBarY() const;
+    // Least width of everything right of the vertical bar, and least height of the output panel.
+    int MinRightWidth() const { return m_nMinRightWidth; }
+    int MinOutputHeight() const { return m_nMinOutputHeight; }
     bool IsDraggingVertical() const { return m_nDragVBar != 0; }
     bool IsDraggingHorizontal() const { return m_nDragHBar != 0; }
 
@@ -133,6 +141,9 @@ private:
     void DropSummarySelection();
     void FitTreeColumn();
     void RestoreLayout();
+    // Measures what the right side and the output panel need, and gives the view the least size that holds
+    // every pane at its minimum.
+    void SetPaneMinimums();
     // Moves the two bars to the saved positions, or into reach where those are not.
     void KeepBarsReachable(int barX, int barY);
     void SwitchToCategory(int index);
@@ -176,6 +187,9 @@ private:
     QTreeWidgetItem* m_hCycUseItem = nullptr;
     QTreeWidgetItem* m_hCycItem[127] = {};
     bool m_bTreeRebuilding = false;  // the column is fitted once at the end of a rebuild
+
+    int m_nMinRightWidth = 0;
+    int m_nMinOutputHeight = 0;
 
     // Drag state.
     int m_nDragVBar = 0;

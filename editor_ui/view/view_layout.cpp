@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <algorithm>
 #include <QLabel>
+#include <QLayout>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -12,6 +13,7 @@
 #include "frame/CCMain_Frm.h"
 #include "panels/CCtl_SDlg_output.h"
 #include "view/CQuorvaneConfiguratorView.h"
+#include "ui_text.h"
 #include "view/view_layout.h"
 
 namespace {
@@ -29,9 +31,9 @@ QSize Overlap(long long x, long long y, long long width, long long height, const
 
 // The screen that holds most of a usable frame rectangle; -1 when it is too small to use, or too little of it
 // lies on any screen to reach and move it.
-int HomeScreen(int x, int y, int width, int height, const QList<QRect>& screens)
+int HomeScreen(int x, int y, int width, int height, const QList<QRect>& screens, const QSize& minimum)
 {
-    if (width < qvui::kMinFrameWidth || height < qvui::kMinFrameHeight) return -1;
+    if (width < minimum.width() || height < minimum.height()) return -1;
     int home = -1;
     long long most = 0;
     for (int i = 0; i < screens.size(); ++i) {
@@ -49,16 +51,17 @@ int HomeScreen(int x, int y, int width, int height, const QList<QRect>& screens)
 
 namespace qvui {
 
-bool IsUsableFrameRect(const QRect& rect, const QList<QRect>& screens)
+bool IsUsableFrameRect(const QRect& rect, const QList<QRect>& screens, const QSize& minimum)
 {
-    return HomeScreen(rect.x(), rect.y(), rect.width(), rect.height(), screens) >= 0;
+    return HomeScreen(rect.x(), rect.y(), rect.width(), rect.height(), screens, minimum) >= 0;
 }
 
-QRect FrameRectOnScreen(int x, int y, int width, int height, const QList<ScreenArea>& screens, bool* usable)
+QRect FrameRectOnScreen(int x, int y, int width, int height, const QList<ScreenArea>& screens, bool* usable,
+                        const QSize& minimum)
 {
     QList<QRect> whole;
     for (const ScreenArea& screen : screens) whole << screen.geometry;
-    int home = HomeScreen(x, y, width, height, whole);
+    int home = HomeScreen(x, y, width, height, whole, minimum);
     if (usable != nullptr) *usable = home >= 0;
     if (home < 0) {
         const CCData_winsize_info defaults;
@@ -66,7 +69,7 @@ QRect FrameRectOnScreen(int x, int y, int width, int height, const QList<ScreenA
         y = defaults.m_nY;
         width = defaults.m_nWidth;
         height = defaults.m_nHeight;
-        home = std::max(0, HomeScreen(x, y, width, height, whole));
+        home = std::max(0, HomeScreen(x, y, width, height, whole, QSize()));
     }
     if (home >= screens.size()) return QRect(x, y, width, height);
     // The window system bounds a window by its screen: a frame larger than it would also cost memory in
@@ -81,9 +84,14 @@ QRect FrameRectOnScreen(int x, int y, int width, int height, const QList<ScreenA
 
 int ReachableBarPos(int saved, int fallback, int limit, int extent)
 {
-    if (saved >= limit && saved <= extent - limit) return saved;
+    return BarPosWithin(saved, fallback, limit, extent - limit);
+}
+
+int BarPosWithin(int saved, int fallback, int low, int high)
+{
+    if (saved >= low && saved <= high) return saved;
     // In a view too small for the whole range the bar keeps its distance from the top or left edge.
-    return std::clamp(fallback, limit, std::max(limit, extent - limit));
+    return std::clamp(fallback, low, std::max(low, high));
 }
 
 QList<ScreenArea> ScreenAreas()
@@ -115,11 +123,39 @@ void CQuorvaneConfiguratorView::resizeEvent(QResizeEvent* event)
     OnSize(width(), height());
 }
 
+int CQuorvaneConfiguratorView::MaxBarX() const
+{
+    // The resize rule gives the right side cx - barX - 6.
+    return std::max(kMinBarX, std::min(OuterRect().width() - kMinBarX, width() - 6 - m_nMinRightWidth));
+}
+
+int CQuorvaneConfiguratorView::MaxBarY() const
+{
+    // The resize rule gives the output panel cy - barY - 5.
+    return std::max(kMinBarY, std::min(OuterRect().height() - kMinBarY, height() - 5 - m_nMinOutputHeight));
+}
+
+void CQuorvaneConfiguratorView::SetPaneMinimums()
+{
+    // The title label starts 95 pixels into the header strip and shows the version or a category's name.
+    const QFontMetrics title(m_wndTitle->font());
+    int titleWidth = title.horizontalAdvance(LoadStr(141));
+    for (int i = 0; i < kCategoryCount; ++i) {
+        if (const QTreeWidgetItem* item = CategoryItem(i)) titleWidth = std::max(titleWidth, title.horizontalAdvance(item->text(0)));
+    }
+    const QSize output = CCtl_SDlg_output::MinimumPanelSize(font());
+    m_nMinRightWidth = std::max(95 + titleWidth + 2 * m_wndTitle->margin() + 2, output.width());
+    m_nMinOutputHeight = output.height();
+    // The tree and the setting panels keep what the drag limits leave them: both scroll their own content.
+    setMinimumSize(kMinBarX + 6 + m_nMinRightWidth, kMinBarY + 5 + m_nMinOutputHeight);
+}
+
 void CQuorvaneConfiguratorView::OnSize(int cx, int cy)
 {
     if (m_btnVBar == nullptr) return;
-    const int barX = m_btnVBar->x();
-    const int barY = m_btnHBar->y();
+    // A smaller view moves a bar that would leave a pane less than its minimum, as a drag stops there.
+    const int barX = std::min(m_btnVBar->x(), MaxBarX());
+    const int barY = std::min(m_btnHBar->y(), MaxBarY());
     const int w = cx - barX - 6;
     m_btnVBar->setGeometry(barX, 0, kBarThickness, cy);
     m_btnHBar->setGeometry(barX + 6, barY, w, kBarThickness);
@@ -174,7 +210,7 @@ void CQuorvaneConfiguratorView::OnMouseMove(const QPoint& point)
     const int vw = outer.width();
     const int vh = outer.height();
     if (m_nDragVBar != 0) {
-        const int x = point.x() <= kMinBarX ? kMinBarX : std::min(point.x(), vw - kMinBarX);
+        const int x = point.x() <= kMinBarX ? kMinBarX : std::min(point.x(), MaxBarX());
         // The horizontal bar's top measured from the top of the outer rectangle, less 2.
         const int yb = (m_btnHBar->y() - outer.y()) - 2;
         m_btnVBar->setGeometry(x, 0, kBarThickness, vh);
@@ -186,7 +222,7 @@ void CQuorvaneConfiguratorView::OnMouseMove(const QPoint& point)
         MoveSettingPanels(x + 7, 43, vw - x - 7, yb - 45);
         if (m_pOutput != nullptr) m_pOutput->setGeometry(x + 7, yb + 4, vw - x - 7, vh - yb - 8);
     } else if (m_nDragHBar != 0) {
-        const int y = point.y() <= kMinBarY ? kMinBarY : std::min(point.y(), vh - kMinBarY);
+        const int y = point.y() <= kMinBarY ? kMinBarY : std::min(point.y(), MaxBarY());
         const int left = m_btnVBar->x() + m_btnVBar->width() + 2;
         const int wb = m_btnHBar->width();
         m_btnHBar->setGeometry(left, y, wb, kBarThickness);
@@ -228,7 +264,14 @@ void CQuorvaneConfiguratorView::RestoreLayout()
     m_pDocument->GetConfInfo().m_win.GetWinSize(x, y, w, h, barX, barY);
     // A rectangle from another machine or a damaged file must not leave the window unreachable or unusable.
     bool usable = true;
-    const QRect rect = qvui::FrameRectOnScreen(x, y, w, h, qvui::ScreenAreas(), &usable);
+    QSize minimum;
+    if (QWidget* frame = window(); frame != this) {
+        // The frame's least size holds the view's: its layout learns that only when it next runs.
+        for (QWidget* w = this; w != frame; w = w->parentWidget()) w->updateGeometry();
+        if (frame->layout() != nullptr) frame->layout()->activate();
+        minimum = frame->minimumSize().expandedTo(frame->minimumSizeHint());
+    }
+    const QRect rect = qvui::FrameRectOnScreen(x, y, w, h, qvui::ScreenAreas(), &usable, minimum);
     if (!usable) CCData_winsize_info().GetWinSize(x, y, w, h, barX, barY);
     w = rect.width();
 
@@ -257,10 +300,9 @@ void CQuorvaneConfiguratorView::KeepBarsReachable(int barX, int barY)
 {
     // Only positions a drag could give the bars in the view as it now is: both stay within reach and
     // neither the setting panels nor the output panel is left without height.
-    const QRect outer = OuterRect();
     const CCData_winsize_info defaults;
-    barX = qvui::ReachableBarPos(barX, defaults.m_nBarX, kMinBarX, outer.width());
-    barY = qvui::ReachableBarPos(barY, defaults.m_nBarY, kMinBarY, outer.height());
+    barX = qvui::BarPosWithin(barX, defaults.m_nBarX, kMinBarX, MaxBarX());
+    barY = qvui::BarPosWithin(barY, defaults.m_nBarY, kMinBarY, MaxBarY());
     const QRect vbar = m_btnVBar->geometry();
     // Keeps its top edge; its height becomes its former bottom coordinate.
     m_btnVBar->setGeometry(barX, vbar.y(), kBarThickness, vbar.y() + vbar.height());

@@ -6,7 +6,7 @@
 
 namespace qvui {
 
-// Smallest frame that still shows the tree, both bars within their drag limits and a usable panel.
+// Smallest frame the checks accept when the caller names none.
 constexpr int kMinFrameWidth = 240;
 constexpr int kMinFrameHeight = 200;
 // How much of the frame must lie on one screen for the user to reach and move it.
@@ -18,18 +18,21 @@ struct ScreenArea {
     QRect available;
 };
 
-// True when `rect` is at least the smallest usable frame and enough of it lies on one of `screens`.
-bool IsUsableFrameRect(const QRect& rect, const QList<QRect>& screens);
+// True when `rect` is at least `minimum` and enough of it lies on one of `screens`.
+bool IsUsableFrameRect(const QRect& rect, const QList<QRect>& screens,
+                       const QSize& minimum = QSize(kMinFrameWidth, kMinFrameHeight));
 // The frame rectangle a stored one opens with on `screens` (the primary first). A usable rectangle opens on
 // the screen that holds most of it, any other at the default layout's rectangle; either is then made no
 // larger than that screen's available area and moved wholly onto it, so one that lies there already is
 // kept exactly. The stored values may be anything an int holds. `usable` tells whether the stored
-// rectangle was used.
+// rectangle was used; one smaller than `minimum` is not.
 QRect FrameRectOnScreen(int x, int y, int width, int height, const QList<ScreenArea>& screens,
-                        bool* usable = nullptr);
+                        bool* usable = nullptr, const QSize& minimum = QSize(kMinFrameWidth, kMinFrameHeight));
 // A saved bar position where a drag could have put it (from `limit` to `extent` - `limit`) stays; any other
 // becomes `fallback`, moved into that range when it lies outside too.
 int ReachableBarPos(int saved, int fallback, int limit, int extent);
+// The same for the range `low` to `high`; `low` wins where the range is empty.
+int BarPosWithin(int saved, int fallback, int low, int high);
 // The connected screens, the primary first.
 QList<ScreenArea> ScreenAreas();
 

@@ -40,6 +40,12 @@ TEST_F(EditorTest, ResizeRulePlacesEveryChildFromTheBars)
     EXPECT_EQ(v->HorizontalBar()->y(), 320);
     EXPECT_EQ(v->Tree()->height(), v->height());
     EXPECT_EQ(v->OutputPanel()->width(), v->width() - 106);
+    // The frame goes no smaller than holds every pane at its minimum; the bars move to keep them.
+    Frame()->resize(100, 50);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(v->size(), v->minimumSize());
+    EXPECT_EQ(Geo(v->Tree()), QRect(0, 0, 35, v->height()));
+    EXPECT_EQ(Geo(v->OutputPanel()), QRect(43, 60, v->MinRightWidth(), v->MinOutputHeight()));
 }
 
 TEST_F(EditorTest, SettingPanelPlacesItselfBesideTheTreeWhenItOpens)
@@ -61,8 +67,9 @@ TEST_F(EditorTest, VerticalBarDragStopsAtBothLimits)
     SendMouse(v, QEvent::MouseMove, QPoint(10, 200));
     EXPECT_EQ(v->VerticalBar()->x(), 36);
     SendMouse(v, QEvent::MouseMove, QPoint(5000, 200));
-    const int x = outer.width() - 36;
+    const int x = v->MaxBarX();
     EXPECT_EQ(v->VerticalBar()->x(), x);
+    EXPECT_EQ(v->width() - x - 6, v->MinRightWidth());
     SendMouse(v, QEvent::MouseMove, QPoint(250, 200));
     EXPECT_EQ(v->VerticalBar()->x(), 250);
     const int vw = outer.width(), vh = outer.height();
@@ -90,7 +97,8 @@ TEST_F(EditorTest, HorizontalBarDragStopsAtBothLimits)
     SendMouse(v, QEvent::MouseMove, QPoint(300, 10));
     EXPECT_EQ(v->HorizontalBar()->y(), 55);
     SendMouse(v, QEvent::MouseMove, QPoint(300, 5000));
-    EXPECT_EQ(v->HorizontalBar()->y(), outer.height() - 55);
+    EXPECT_EQ(v->HorizontalBar()->y(), v->MaxBarY());
+    EXPECT_EQ(v->height() - v->MaxBarY() - 5, v->MinOutputHeight());
     SendMouse(v, QEvent::MouseMove, QPoint(300, 200));
     const int vw = outer.width(), vh = outer.height();
     const int wb = v->HorizontalBar()->width();
@@ -228,25 +236,28 @@ TEST_F(RestoreTest, RectangleOffEveryScreenOpensAtTheDefault)
 
 TEST_F(RestoreTest, RectangleTooSmallToUseOpensAtTheDefault)
 {
-    uitest::Editor editor(m_dir.Path());
-    editor.doc->GetConfInfo().m_win.SetWinSize(10, 10, 120, 90, 40, 60);
-    editor.Start();
-    EXPECT_EQ(editor.frame->frameGeometry(), QRect(0, 0, 680, 550));
+    for (const QSize size : {QSize(120, 90), QSize(240, 200)}) {
+        uitest::Editor editor(m_dir.Path());
+        editor.doc->GetConfInfo().m_win.SetWinSize(10, 10, size.width(), size.height(), 40, 60);
+        editor.Start();
+        EXPECT_EQ(editor.frame->frameGeometry(), QRect(0, 0, 680, 550)) << size.width();
+    }
 }
 
 TEST_F(RestoreTest, SavedBarsAreKeptWithinTheDragRangeOfTheView)
 {
     // Saved bars outside the range a drag could give them in the view go to the default, or into the range
-    // when the default lies outside too; -1 expects the position that lies at the range's end.
+    // when the default lies outside too; -1 expects the position that lies at the range's far end.
     // A frame that does not fit the 800 x 800 screen of the test platform opens as `opens`.
     struct Row { QRect frame; int barX, barY, wantX, wantY; QRect opens = QRect(); };
     const Row rows[] = {
         {QRect(30, 40, 720, 580), -50, 9999, 100, 320},
         {QRect(30, 40, 720, 580), 150, 300, 150, 300},
         {QRect(0, 0, 680, 550), 100, 480, 100, 320},  // inside the frame, below the view's range
-        {QRect(0, 0, 300, 330), 280, 320, 100, -1},   // the default lies below a small view
+        {QRect(0, 0, 520, 330), 280, 320, 100, -1},   // the default lies below a small view
         {QRect(312, 207, 753, 628), 182, 282, 182, 282, QRect(47, 172, 753, 628)},  // saved on a larger screen
         {QRect(-40, 100, 1200, 900), 100, 700, 100, 320, QRect(0, 0, 800, 800)},
+        {QRect(0, 0, 1920, 1080), 700, 320, 100, 320, QRect(0, 0, 800, 800)},  // a wide tree from a large screen
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.barY);
@@ -256,10 +267,9 @@ TEST_F(RestoreTest, SavedBarsAreKeptWithinTheDragRangeOfTheView)
                                                    row.frame.height(), row.barX, row.barY);
         editor.Start();
         CQuorvaneConfiguratorView* v = editor.view;
-        const QRect outer = v->OuterRect();
         EXPECT_EQ(editor.frame->frameGeometry(), row.opens.isNull() ? row.frame : row.opens);
         EXPECT_EQ(v->VerticalBar()->x(), row.wantX);
-        EXPECT_EQ(v->HorizontalBar()->y(), row.wantY >= 0 ? row.wantY : outer.height() - 55);
+        EXPECT_EQ(v->HorizontalBar()->y(), row.wantY >= 0 ? row.wantY : v->MaxBarY());
         // Both bars can be grabbed and no panel is left without height.
         EXPECT_LE(v->HorizontalBar()->geometry().bottom(), v->height());
         EXPECT_GT(v->SettingPanel(0)->height(), 0);

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTextBlock>
 
@@ -136,13 +137,18 @@ TEST_F(OutputPanelTest, EscAndEnterChangeNothing)
 
 TEST_F(OutputPanelTest, LogStretchesNinePixelsShortOfTheRightAndBottomEdges)
 {
-    // The rule works on the panel's client area: inside its sunken edge, and as large as the panel at
-    // every size (the panel never scrolls).
+    // The rule works on the panel's client area: inside its sunken edge, as large as the panel down to the
+    // memory-size line and a few lines of log; below that the panel scrolls to both.
     const QPoint topLeft = Panel()->LogEdit()->pos();
     const QWidget* client = Panel()->Client();
-    for (const QSize size : {QSize(500, 200), QSize(300, 120), QSize(640, 330)}) {
+    for (const QSize size : {QSize(500, 200), QSize(300, 120), QSize(640, 330), QSize(150, 50)}) {
         Panel()->resize(size);
-        EXPECT_EQ(client->size(), Panel()->contentsRect().size().expandedTo(client->minimumSize()));
+        QCoreApplication::processEvents();
+        const QSize least = CCtl_SDlg_output::MinimumPanelSize(Panel()->font());
+        EXPECT_EQ(Panel()->ScrollArea()->horizontalScrollBar()->isVisible(), size.width() < least.width());
+        EXPECT_TRUE(client->rect().contains(Panel()->RamEdit()->geometry()));
+        EXPECT_GE(Panel()->LogEdit()->viewport()->height(), CCtl_SDlg_output::kLogLines * Panel()->LogEdit()->fontMetrics().lineSpacing());
+        EXPECT_EQ(client->size(), Panel()->ScrollArea()->viewport()->size().expandedTo(client->minimumSize()));
         const QRect log = Panel()->LogEdit()->geometry();
         EXPECT_EQ(log.topLeft(), topLeft);
         EXPECT_EQ(log.x() + log.width(), client->width() - 9);

@@ -122,13 +122,18 @@ void CheckTabOrder(QWidget* root, const QString& where, QStringList& faults)
     }
 }
 
-// The output panel's log stretches with the panel: the panel itself never scrolls.
+// The output panel's log stretches with the panel: where the bars leave it room for its memory-size line
+// and a few lines of log, the panel itself never scrolls.
 void CheckNoOuterBar(const CCtl_SDlg_output* output, const QString& where, QStringList& faults)
 {
     const QScrollArea* scroll = output->ScrollArea();
     if (scroll->verticalScrollBar()->isVisible() || scroll->horizontalScrollBar()->isVisible() ||
         output->Client()->size() != scroll->viewport()->size()) {
         faults << where + QStringLiteral(": the output panel scrolls beside its log");
+    }
+    const QPlainTextEdit* log = output->LogEdit();
+    if (log->viewport()->height() < CCtl_SDlg_output::kLogLines * log->fontMetrics().lineSpacing()) {
+        faults << where + QStringLiteral(": the log shows less than a few lines");
     }
 }
 
@@ -224,6 +229,15 @@ TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
         CheckNoOuterBar(View()->OutputPanel(), QStringLiteral("panel_output") + where, faults);
     }
     Save(Frame(), QStringLiteral("panel_output_small"));
+    // The vertical bar dragged as far right as it goes: the memory-size line stays whole.
+    const QPoint vbar = View()->VerticalBar()->geometry().center();
+    uitest::SendMouse(View(), QEvent::MouseButtonPress, vbar);
+    uitest::SendMouse(View(), QEvent::MouseMove, QPoint(View()->width(), vbar.y()));
+    uitest::SendMouse(View(), QEvent::MouseButtonRelease, QPoint(View()->width(), vbar.y()));
+    QCoreApplication::processEvents();
+    CheckSizes(View()->OutputPanel(), QStringLiteral("panel_output (bar right)"), faults, View()->OutputPanel()->LogEdit());
+    CheckNoOuterBar(View()->OutputPanel(), QStringLiteral("panel_output (bar right)"), faults);
+    Save(Frame(), QStringLiteral("panel_output_narrow"));
 
     // The five edit dialogs, each opened by a double-click on the first row of its panel.
     const std::pair<int, const char*> dialogs[] = {{2, "dialog_task"}, {3, "dialog_eventflag"}, {4, "dialog_semaphore"},

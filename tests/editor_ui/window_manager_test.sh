@@ -3,7 +3,10 @@
 # exits leave the stored window line as it was, every frame opens with the stored outer rectangle (the
 # first at 0, 0 with 680 x 550), and a size and place the user gives the frame are stored exactly. On a
 # 1024 x 600 screen a huge, an overflowing and a foreign stored layout, and the default one at twice the
-# scale, open wholly on the screen with bounded memory, close, and store the frame that was shown.
+# scale, open wholly on the screen with bounded memory, close, and store the frame that was shown; a stored
+# frame too small for the panes opens at the default. Every pane's size is measured in the running program
+# (each widget a window of its own) with a layout from a 1920 x 1080 screen and with the frame made as small
+# as the window manager lets it.
 # Exits 77 (skipped) where Xvfb, openbox or the X tools it uses are missing.
 # Usage: window_manager_test.sh PROGRAM
 set -u
@@ -131,6 +134,7 @@ run_once() {
     sleep 0.5
     frame=$(outer_rect "$id")
   fi
+  [ -z "${measure:-}" ] || "$measure" "$id"
   check_memory
   wmctrl -i -c "$id"
   if ! within 60 eval '! kill -0 '"$pid"' 2>/dev/null'; then
@@ -150,8 +154,9 @@ for n in 2 3; do
   [ "$(window_line)" = "$first" ] || fail "run $n changed the window line from '$first' to '$(window_line)'"
 done
 
-# A frame the user moved and resized is stored as the window manager shows it, bars unchanged.
-run_once 40,30,720,500
+# A frame the user moved and resized is stored as the window manager shows it, bars unchanged (the client
+# area is tall enough for the output panel below the bar at 320).
+run_once 40,30,720,540
 user_frame=$frame
 [ "$(window_line)" = "$frame,100,320" ] || fail "stored '$(window_line)' after the user made the frame $frame"
 
@@ -163,15 +168,67 @@ pids=()
 start_screen 1024x600
 for case in "0,0,32767,32767,100,320 0,0,1024,600,100,320" \
   "0,0,2147483647,2147483647,2147483647,2147483647 0,0,1024,600,100,320" \
-  "312,207,753,628,182,282 271,0,753,600,182,282"; do
+  "312,207,753,628,182,282 271,0,753,600,182,282" "0,0,240,200,100,320 0,0,680,550,100,320"; do
   read -r line want <<<"$case"
   store_line "$line"
   expected=${want%,*,*} run_once
   [ "$(window_line)" = "$want" ] || fail "'$line' stored '$(window_line)', not '$want'"
 done
+# The mapped children of a window, one "id width height x y" line each.
+kids() {
+  local c
+  for c in $(xwininfo -children -id "$1" | awk '$1 ~ /^0x/ { print $1 }'); do
+    xwininfo -id "$c" | grep -q IsViewable || continue
+    xwininfo -id "$c" | awk -v id="$c" '/^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF }
+      /Relative upper-left X/ { x = $NF } /Relative upper-left Y/ { y = $NF } END { print id, w, h, x, y }'
+  done
+}
+# The tree, the setting panel and the output panel of the frame `$1`: the view is the window holding the
+# tree at its top left, as high as itself, and the setting panel at y 43. Each pane must keep a usable
+# size, and everything in the output panel must lie within it, the log a few lines high.
+panes() {
+  local top="$1" edge view="" vid vw vh tree=0 pw=0 ph=0 out="" ow=0 oh=0 id w h x y
+  for edge in $(kids "$top" | cut -d' ' -f1); do
+    while read -r vid vw vh x y; do
+      kids "$vid" >"$work/kids"
+      if grep -q " $vh 0 0\$" "$work/kids" && grep -q " 43\$" "$work/kids"; then view=$vid; break 2; fi
+    done < <(kids "$edge")
+  done
+  [ -n "$view" ] || fail "no view among the windows of the frame"
+  while read -r id w h x y; do
+    if [ "$x" = 0 ] && [ "$y" = 0 ]; then tree=$w
+    elif [ "$y" = 43 ]; then pw=$w ph=$h
+    elif [ "$y" -gt 43 ]; then out=$id ow=$w oh=$h
+    fi
+  done <"$work/kids"
+  [ -n "$out" ] || fail "no output panel in the view"
+  local outside="" log hint c
+  for c in $(xwininfo -tree -id "$out" | awk -v w="$ow" -v h="$oh" '$1 ~ /^0x/ {
+      split($(NF - 1), g, /[x+]/); split($NF, a, /[+]/)
+      if (!base) { base = 1; bx = a[2] - g[3]; by = a[3] - g[4] }
+      if (a[2] - bx + g[1] > w || a[3] - by + g[2] > h) print $1 }'); do
+    if xwininfo -id "$c" | grep -q IsViewable; then outside=$c; break; fi
+  done
+  log=$(xwininfo -tree -id "$out" | awk '$1 ~ /^0x/ && $(NF - 1) ~ /\+12\+[0-9]+$/ { split($(NF - 1), g, /[x+]/); print g[2]; exit }')
+  hint=$(xprop -id "$top" WM_NORMAL_HINTS | sed -n 's/.*minimum size: \([0-9]*\) by \([0-9]*\).*/\1x\2/p')
+  pane_sizes="least client ${hint:-none}, tree ${tree} wide, setting panel ${pw}x${ph}, output panel ${ow}x${oh}, log ${log:-0} high"
+  [ "$tree" -ge 35 ] && [ "$ph" -ge 10 ] && [ "$pw" = "$ow" ] && [ -z "$outside" ] && [ "${log:-0}" -ge 40 ] ||
+    fail "a pane has too little room: $pane_sizes${outside:+; window $outside reaches out of the output panel}"
+}
+# A layout from a 1920 x 1080 screen with a 700 pixel tree: the bar comes back within reach of the panels.
+store_line "0,0,1920,1080,700,320"
+QT_USE_NATIVE_WINDOWS=1 measure=panes expected=0,0,1024,600 run_once
+[ "$(window_line)" = "0,0,1024,600,100,320" ] || fail "the 1920 layout stored '$(window_line)'"
+wide_panes=$pane_sizes
+# Made as small as the window manager lets it, the frame still holds every pane.
+QT_USE_NATIVE_WINDOWS=1 measure=panes expected=0,0,1024,600 run_once 0,0,200,80
+least=$frame
+case "$(window_line)" in *,*,*,*,36,55) ;; *) fail "the smallest frame stored '$(window_line)'" ;; esac
+
 # At twice the scale the default frame is twice as large on the screen: it is limited to it as well.
 rm -f "$work/run/quorvane.ini"
 expected="" QT_SCALE_FACTOR=2 run_once
 on_screen "$frame" 1024x600 || fail "at twice the scale the frame is $frame"
 case "$(window_line)" in 0,0,512,300,100,*) ;; *) fail "at twice the scale '$(window_line)' was stored" ;; esac
-echo "PASSED: window line '$first' kept over three runs; user's frame $user_frame stored; small screen fitted"
+echo "PASSED: window line '$first' kept over three runs; user's frame $user_frame stored; small screen fitted;" \
+  "1920 layout: $wide_panes; smallest frame $least: $pane_sizes"
