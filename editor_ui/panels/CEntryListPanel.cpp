@@ -44,8 +44,10 @@ void CEntryListPanel::CreateControls()
     m_wndList->header()->setSectionsMovable(false);
     // The designed narrow columns ("!" and "ID" are 25 wide) are below the style's default minimum.
     m_wndList->header()->setMinimumSectionSize(10);
-    // The dialog edits the selected row, whichever row the pointer is on.
-    connect(m_wndList, &QTreeWidget::itemDoubleClicked, this, [this] { OnDblclkList(); });
+    // The dialog edits the selected row, whichever row the pointer is on. Activation is the platform's
+    // form of the edit command: a double-click and Enter on a row both emit it (and a double-click emits
+    // it once, after itemDoubleClicked, which is therefore not connected as well).
+    connect(m_wndList, &QTreeWidget::itemActivated, this, [this] { OnDblclkList(); });
 }
 
 void CEntryListPanel::SetUpList()

@@ -20,7 +20,8 @@
 // RefreshView() (the view's RefreshAll), in the order the kind needs.
 //
 // Shared operations: SetListCount() rebuilds the rows for ids 1..count; OnDblclkList() runs the dialog of the
-// selected row (nothing without a selection; after any end of the dialog the view's RefreshAll); OnSize()
+// selected row on a double-click or Enter on the list (nothing without a selection; after any end of the
+// dialog the view's RefreshAll); OnSize()
 // stretches the list to the panel's client size less a margin of 20 right and 15 below; where the panel is
 // smaller than the header and the list's least size, it scrolls.
 #pragma once
@@ -54,7 +55,7 @@ public:
 
     // Deletes all rows and inserts one per id 1..count, each filled from the configuration.
     void SetListCount(int count);
-    // The double-click on the list: edits the object of the selected row.
+    // A double-click or Enter on the list: edits the object of the selected row.
     void OnDblclkList();
     // Keeps the list's left and top and gives it width cx - left - 20 and height cy - top - 15.
     void OnSize(int cx, int cy) override;

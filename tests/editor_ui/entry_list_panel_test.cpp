@@ -302,7 +302,7 @@ namespace {
 
 class EntryListKeysTest : public uitest::EntryListTest {};
 
-TEST_F(EntryListKeysTest, EnterAndEscInTheListChangeNothing)
+TEST_F(EntryListKeysTest, EnterInTheListOpensTheRowAndEscChangesNothing)
 {
     Conf().m_flg.SetUse(1);
     Conf().m_flg.m_nFlgNum = 2;
@@ -310,12 +310,17 @@ TEST_F(EntryListKeysTest, EnterAndEscInTheListChangeNothing)
     View()->OnEventflg();
     Select(Event(), 1);
     Event()->List()->setFocus();
-    bool opened = uitest::AnswerDialog<QDialog>(
-        [this] {
-            QTest::keyClick(Event()->List(), Qt::Key_Return);
-            QTest::keyClick(Event()->List(), Qt::Key_Escape);
-        },
-        [](QDialog* d) { d->reject(); });
+    QString id;
+    bool opened = uitest::AnswerDialog<CCDlg_evtset>([this] { QTest::keyClick(Event()->List(), Qt::Key_Return); },
+                                                     [&](CCDlg_evtset* d) {
+                                                         id = d->IdEdit()->text();
+                                                         d->reject();
+                                                     });
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(id, QStringLiteral("2"));
+    Select(Event(), 1);
+    opened = uitest::AnswerDialog<QDialog>([this] { QTest::keyClick(Event()->List(), Qt::Key_Escape); },
+                                           [](QDialog* d) { d->reject(); });
     EXPECT_FALSE(opened);
     EXPECT_TRUE(Event()->isVisible());
     EXPECT_EQ(Conf().m_flg.m_nFlgSet[1], 0);
