@@ -85,6 +85,10 @@ protected:
     virtual std::unique_ptr<CEntryEditDialog> CreateEditDialog(int id) = 0;
     virtual void StoreEditDialog(int id, const CEntryEditDialog& dialog) = 0;
 
+    // Every column at its designed width, widened to its header and its widest cell, so no text is cut.
+    void FitColumns();
+    int DesignedWidth(int column) const;
+
     // Column 0 from the user-set flag, then the kind's columns from column 2 on.
     void SetRowTexts(int row, int userSet, const std::vector<std::string>& columns);
 
