@@ -110,11 +110,20 @@ void CEntryListPanel::FitColumns()
     const int headerMargins = 4 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
     const int cellMargins = 2 * (m_wndList->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_wndList) + 1);
     const QFontMetrics headerFont = header->fontMetrics();
+    // Every refresh measures every cell again: the texts' widths are kept (per font) so that a refresh
+    // measures only texts it has not seen, and the kept set stays small.
+    if (m_cellWidths.font != m_wndList->font() || m_cellWidths.widths.size() > 4096) {
+        m_cellWidths.font = m_wndList->font();
+        m_cellWidths.widths.clear();
+    }
     const QFontMetrics cellFont = m_wndList->fontMetrics();
     for (int c = 0; c < m_wndList->columnCount(); ++c) {
         int width = std::max(DesignedWidth(c), headerFont.horizontalAdvance(m_wndList->headerItem()->text(c)) + headerMargins);
         for (int r = 0; r < m_wndList->topLevelItemCount(); ++r) {
-            width = std::max(width, cellFont.horizontalAdvance(m_wndList->topLevelItem(r)->text(c)) + cellMargins);
+            const QString text = m_wndList->topLevelItem(r)->text(c);
+            auto known = m_cellWidths.widths.constFind(text);
+            if (known == m_cellWidths.widths.constEnd()) known = m_cellWidths.widths.insert(text, cellFont.horizontalAdvance(text));
+            width = std::max(width, *known + cellMargins);
         }
         m_wndList->setColumnWidth(c, width);
     }

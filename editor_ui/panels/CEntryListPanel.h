@@ -26,6 +26,8 @@
 // smaller than the header and the list's least size, it scrolls.
 #pragma once
 
+#include <QFont>
+#include <QHash>
 #include <QString>
 #include <memory>
 #include <string>
@@ -102,4 +104,8 @@ private:
     QWidget* m_wndHeader = nullptr;
     QList<QWidget*> m_headerControls;
     QTreeWidget* m_wndList = nullptr;
+    struct {
+        QFont font;
+        QHash<QString, int> widths;
+    } m_cellWidths;  // the widths of cell texts in the list's font
 };

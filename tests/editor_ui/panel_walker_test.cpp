@@ -14,7 +14,6 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
-#include <QStyleOptionHeader>
 #include <algorithm>
 #include <functional>
 
@@ -65,26 +64,20 @@ int LineEditRoom(const QLineEdit* edit)
 }
 
 // Every header and cell of a list whole in its column: a header label has its section less the style's
-// margin on either side, then less that margin twice again before Qt elides it; a cell has its column less
-// the focus frame's margin and one pixel on either side.
+// header margin twice on either side before Qt elides it, a cell its column less the focus frame's margin
+// and a pixel on either side.
 void CheckColumns(QTreeWidget* list, const QString& where, QStringList& faults)
 {
-    QHeaderView* header = list->header();
-    const int headerMargin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const QHeaderView* header = list->header();
+    const int headerMargins = 4 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
     const int cellMargins = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
     for (int c = 0; c < list->columnCount(); ++c) {
-        QStyleOptionHeader option;
-        option.initFrom(header);
-        option.rect = QRect(0, 0, list->columnWidth(c), header->height());
-        const int room = header->style()->subElementRect(QStyle::SE_HeaderLabel, &option, header).width() - headerMargin;
-        const QString text = list->headerItem()->text(c);
-        if (room < header->fontMetrics().horizontalAdvance(text)) {
-            faults << QStringLiteral("%1: header \"%2\" has %3 pixels for %4").arg(where, text).arg(room).arg(header->fontMetrics().horizontalAdvance(text));
-        }
+        std::vector<std::pair<QString, int>> texts{{list->headerItem()->text(c), header->fontMetrics().horizontalAdvance(list->headerItem()->text(c)) + headerMargins}};
         for (int r = 0; r < list->topLevelItemCount(); ++r) {
-            const QString cell = list->topLevelItem(r)->text(c);
-            const int need = list->fontMetrics().horizontalAdvance(cell) + cellMargins;
-            if (list->columnWidth(c) < need) faults << QStringLiteral("%1: cell \"%2\" has %3 pixels for %4").arg(where, cell).arg(list->columnWidth(c)).arg(need);
+            texts.emplace_back(list->topLevelItem(r)->text(c), list->fontMetrics().horizontalAdvance(list->topLevelItem(r)->text(c)) + cellMargins);
+        }
+        for (const auto& [text, need] : texts) {
+            if (list->columnWidth(c) < need) faults << QStringLiteral("%1: \"%2\" has %3 pixels for %4").arg(where, text).arg(list->columnWidth(c)).arg(need);
         }
     }
 }
