@@ -42,7 +42,8 @@ CycCheck CheckCycInput(const std::string& funcText, const std::string& timeText,
         return check;
     }
     int value = 0;
-    if (!mbtext::IsPlainDecimal(time, value)) {
+    // A handler cycle below 1 tick never runs: refused with the message of any other bad number.
+    if (!mbtext::IsPlainDecimal(time, value) || value < kMinCycleTime) {
         check.messageId = 4010;
         return check;
     }

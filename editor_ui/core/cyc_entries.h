@@ -32,6 +32,9 @@ bool IsListEnabled(int timUse, int cycUse);
 // The start-attribute list of the edit dialog: item 0 "Start", item 1 "Stop".
 int AttrItemIndex(int attr);
 
+// The least cycle time that the dialog accepts.
+constexpr int kMinCycleTime = 1;
+
 // The edit dialog's OK: the checks in their fixed order. messageId is 0 when every check passed; then
 // func, cycleTime and attr hold the values to store.
 struct CycCheck {

@@ -8,7 +8,11 @@ namespace systime {
 CyclicTimeText CheckCyclicTimeText(const std::string& text, int& value)
 {
     if (mbtext::Trim(text).empty()) return CyclicTimeText::kEmpty;
-    return mbtext::IsPlainDecimal(text, value) ? CyclicTimeText::kNumber : CyclicTimeText::kNotNumber;
+    int number = 0;
+    // No kernel runs with a timer cycle below 1 ms: such a time is refused as any other bad text.
+    if (!mbtext::IsPlainDecimal(text, number) || number < kMinCyclicTime) return CyclicTimeText::kNotNumber;
+    value = number;
+    return CyclicTimeText::kNumber;
 }
 
 CycControls CycControlsFor(bool systemTimeUsed, bool cycUseBoxChecked)

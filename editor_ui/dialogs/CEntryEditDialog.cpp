@@ -9,6 +9,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -54,10 +57,33 @@ CEntryEditDialog::CEntryEditDialog(QWidget* parent, int id, const Ids& ids)
 
 CEntryEditDialog::~CEntryEditDialog() = default;
 
+namespace {
+
+// The width at which a line edit shows its whole text with the cursor after it: Qt keeps 2 pixels clear on
+// either side of the text inside the frame and the text margins.
+int WholeTextWidth(const QLineEdit* edit)
+{
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+    const int frame = option.rect.width() - edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit).width();
+    const QMargins margins = edit->textMargins();
+    return edit->fontMetrics().horizontalAdvance(edit->text()) + 1 + 2 * 2 + frame + margins.left() + margins.right();
+}
+
+}  // namespace
+
 int CEntryEditDialog::DoModal()
 {
     m_nResult = -1;
     OnInitDialog();
+    // Every field opens showing its whole text (a longer type name in Japanese, a long function name), up
+    // to half the screen's width; beyond that the field scrolls.
+    const int widest = screen() != nullptr ? screen()->availableGeometry().width() / 2 : 640;
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        const int whole = std::min(WholeTextWidth(edit), widest);
+        if (whole > edit->sizeHint().width()) edit->setMinimumWidth(whole);
+    }
     const auto first = std::find_if(m_tabOrder.begin(), m_tabOrder.end(),
                                     [](QWidget* w) { return w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) != 0; });
     if (first != m_tabOrder.end()) (*first)->setFocus(Qt::OtherFocusReason);

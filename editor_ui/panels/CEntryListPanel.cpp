@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QStyle>
 #include <QTreeWidget>
 #include <algorithm>
 
@@ -44,8 +45,10 @@ void CEntryListPanel::CreateControls()
     m_wndList->header()->setSectionsMovable(false);
     // The designed narrow columns ("!" and "ID" are 25 wide) are below the style's default minimum.
     m_wndList->header()->setMinimumSectionSize(10);
-    // The dialog edits the selected row, whichever row the pointer is on.
-    connect(m_wndList, &QTreeWidget::itemDoubleClicked, this, [this] { OnDblclkList(); });
+    // The dialog edits the selected row, whichever row the pointer is on. Activation is the platform's
+    // form of the edit command: a double-click and Enter on a row both emit it (and a double-click emits
+    // it once, after itemDoubleClicked, which is therefore not connected as well).
+    connect(m_wndList, &QTreeWidget::itemActivated, this, [this] { OnDblclkList(); });
 }
 
 void CEntryListPanel::SetUpList()
@@ -59,9 +62,7 @@ void CEntryListPanel::SetUpList()
     m_wndList->headerItem()->setTextAlignment(0, Qt::AlignCenter);
     m_wndList->setColumnWidth(0, 25);
     m_wndList->setColumnWidth(1, 25);
-    for (size_t i = 0; i < m_kind.columns.size(); ++i) {
-        m_wndList->setColumnWidth(static_cast<int>(i) + 2, m_kind.columns[i].width);
-    }
+    FitColumns();
     // The header's texts are set by now: the list starts below the header at its final height.
     m_wndHeader->setGeometry(kMargin, kMargin, m_wndHeader->sizeHint().width(), m_wndHeader->sizeHint().height());
     const int top = m_wndHeader->sizeHint().height() > 0 ? m_wndHeader->geometry().bottom() + 1 + kGap : kMargin;
@@ -91,6 +92,41 @@ void CEntryListPanel::SetListCount(int count)
         item->setText(1, qvui::ToQ(mbtext::Format("%d", {id})));
         FillListRow(0, id);
     }
+    FitColumns();
+}
+
+int CEntryListPanel::DesignedWidth(int column) const
+{
+    if (column < 2) return 25;
+    const size_t own = static_cast<size_t>(column) - 2;
+    return own < m_kind.columns.size() ? m_kind.columns[own].width : 0;
+}
+
+void CEntryListPanel::FitColumns()
+{
+    // Qt elides a header label at its section less the style's header margin twice on each side, and a
+    // cell's text at its column less the focus frame's margin and a pixel on each side.
+    const QHeaderView* header = m_wndList->header();
+    const int headerMargins = 4 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const int cellMargins = 2 * (m_wndList->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_wndList) + 1);
+    const QFontMetrics headerFont = header->fontMetrics();
+    // Every refresh measures every cell again: the texts' widths are kept (per font) so that a refresh
+    // measures only texts it has not seen, and the kept set stays small.
+    if (m_cellWidths.font != m_wndList->font() || m_cellWidths.widths.size() > 4096) {
+        m_cellWidths.font = m_wndList->font();
+        m_cellWidths.widths.clear();
+    }
+    const QFontMetrics cellFont = m_wndList->fontMetrics();
+    for (int c = 0; c < m_wndList->columnCount(); ++c) {
+        int width = std::max(DesignedWidth(c), headerFont.horizontalAdvance(m_wndList->headerItem()->text(c)) + headerMargins);
+        for (int r = 0; r < m_wndList->topLevelItemCount(); ++r) {
+            const QString text = m_wndList->topLevelItem(r)->text(c);
+            auto known = m_cellWidths.widths.constFind(text);
+            if (known == m_cellWidths.widths.constEnd()) known = m_cellWidths.widths.insert(text, cellFont.horizontalAdvance(text));
+            width = std::max(width, *known + cellMargins);
+        }
+        m_wndList->setColumnWidth(c, width);
+    }
 }
 
 void CEntryListPanel::SetRowTexts(int row, int userSet, const std::vector<std::string>& columns)
@@ -118,6 +154,7 @@ void CEntryListPanel::OnDblclkList()
     if (dialog != nullptr && dialog->DoModal() != -1) {
         StoreEditDialog(id, *dialog);
         FillListRow(row, id);
+        FitColumns();
         if (m_kind.recalcAfterEdit) CalcMemorySize();
     }
     dialog.reset();

@@ -20,11 +20,14 @@
 // RefreshView() (the view's RefreshAll), in the order the kind needs.
 //
 // Shared operations: SetListCount() rebuilds the rows for ids 1..count; OnDblclkList() runs the dialog of the
-// selected row (nothing without a selection; after any end of the dialog the view's RefreshAll); OnSize()
+// selected row on a double-click or Enter on the list (nothing without a selection; after any end of the
+// dialog the view's RefreshAll); OnSize()
 // stretches the list to the panel's client size less a margin of 20 right and 15 below; where the panel is
 // smaller than the header and the list's least size, it scrolls.
 #pragma once
 
+#include <QFont>
+#include <QHash>
 #include <QString>
 #include <memory>
 #include <string>
@@ -54,7 +57,7 @@ public:
 
     // Deletes all rows and inserts one per id 1..count, each filled from the configuration.
     void SetListCount(int count);
-    // The double-click on the list: edits the object of the selected row.
+    // A double-click or Enter on the list: edits the object of the selected row.
     void OnDblclkList();
     // Keeps the list's left and top and gives it width cx - left - 20 and height cy - top - 15.
     void OnSize(int cx, int cy) override;
@@ -84,6 +87,10 @@ protected:
     virtual std::unique_ptr<CEntryEditDialog> CreateEditDialog(int id) = 0;
     virtual void StoreEditDialog(int id, const CEntryEditDialog& dialog) = 0;
 
+    // Every column at its designed width, widened to its header and its widest cell, so no text is cut.
+    void FitColumns();
+    int DesignedWidth(int column) const;
+
     // Column 0 from the user-set flag, then the kind's columns from column 2 on.
     void SetRowTexts(int row, int userSet, const std::vector<std::string>& columns);
 
@@ -97,4 +104,8 @@ private:
     QWidget* m_wndHeader = nullptr;
     QList<QWidget*> m_headerControls;
     QTreeWidget* m_wndList = nullptr;
+    struct {
+        QFont font;
+        QHash<QString, int> widths;
+    } m_cellWidths;  // the widths of cell texts in the list's font
 };

@@ -68,6 +68,9 @@ TEST_F(CycPanelTest, LabelsAndColumns)
     EXPECT_EQ(Headers(Cyc()), (Cells{"!", "ID", "CYCLIC-HANDLER Function", "CYCLIC Time", "Init Start Attr"}));
     std::vector<int> widths;
     for (int c = 0; c < Cyc()->List()->columnCount(); ++c) widths.push_back(Cyc()->List()->columnWidth(c));
+    // The designed widths are the least: the function column widens to its header.
+    EXPECT_GT(widths.at(2), 115);
+    widths[2] = 115;
     EXPECT_EQ(widths, (std::vector<int>{25, 25, 115, 95, 95}));
     EXPECT_EQ(Cyc()->NumberCombo()->count(), 127);
     EXPECT_EQ(Cyc()->NumberCombo()->currentIndex(), 3);
@@ -197,6 +200,8 @@ TEST_F(CycPanelTest, ChecksRunInOrderAndKeepTheText)
         {"1st handler", "0100", badNumber},
         {"1st handler", "100ms", badNumber},
         {"1st handler", "+100", badNumber},
+        {"1st handler", "0", badNumber},
+        {"1st handler", "-10", badNumber},
     };
     std::vector<QString> kept;
     EXPECT_TRUE(EditCyc(3, [&](CCDlg_cycset* dialog) {
@@ -206,8 +211,8 @@ TEST_F(CycPanelTest, ChecksRunInOrderAndKeepTheText)
                                                : QStringLiteral("closed"));
         }
         dialog->AttrCombo()->setCurrentIndex(0);
-        // Not a C name, negative time: both accepted as they stand.
-        Submit(dialog, QStringLiteral("  1st handler "), QStringLiteral(" -100 "));
+        // Not a C name: accepted as it stands.
+        Submit(dialog, QStringLiteral("  1st handler "), QStringLiteral(" 100 "));
     }));
     ASSERT_EQ(Messages().size(), steps.size());
     for (size_t i = 0; i < steps.size(); ++i) {
@@ -215,10 +220,10 @@ TEST_F(CycPanelTest, ChecksRunInOrderAndKeepTheText)
         EXPECT_EQ(kept[i], steps[i].func + "|" + steps[i].time) << i;
     }
     EXPECT_EQ(Conf().m_cyc.GetCycFunc(4), "1st handler");
-    EXPECT_EQ(Conf().m_cyc.m_nCycTime[3], -100);
+    EXPECT_EQ(Conf().m_cyc.m_nCycTime[3], 100);
     EXPECT_EQ(Conf().m_cyc.m_nCycAttr[3], 1);
     EXPECT_EQ(Conf().m_cyc.m_nCycSet[3], 1);
-    EXPECT_EQ(Row(Cyc(), 3), (Cells{"", "4", "1st handler", "-100", "Start"}));
+    EXPECT_EQ(Row(Cyc(), 3), (Cells{"", "4", "1st handler", "100", "Start"}));
 }
 
 TEST_F(CycPanelTest, OkWithoutChangeClearsTheMarkWithoutRecomputing)

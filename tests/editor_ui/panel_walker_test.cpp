@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -12,6 +13,7 @@
 #include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
 #include <algorithm>
 #include <functional>
 
@@ -52,8 +54,37 @@ std::vector<QWidget*> Controls(QWidget* root)
     return controls;
 }
 
+// The pixels a line edit has for its text: its contents less the 2 pixels Qt keeps clear on either side.
+int LineEditRoom(const QLineEdit* edit)
+{
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+    return edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit).marginsRemoved(edit->textMargins()).width() - 4;
+}
+
+// Every header and cell of a list whole in its column: a header label has its section less the style's
+// header margin twice on either side before Qt elides it, a cell its column less the focus frame's margin
+// and a pixel on either side.
+void CheckColumns(QTreeWidget* list, const QString& where, QStringList& faults)
+{
+    const QHeaderView* header = list->header();
+    const int headerMargins = 4 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const int cellMargins = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+    for (int c = 0; c < list->columnCount(); ++c) {
+        std::vector<std::pair<QString, int>> texts{{list->headerItem()->text(c), header->fontMetrics().horizontalAdvance(list->headerItem()->text(c)) + headerMargins}};
+        for (int r = 0; r < list->topLevelItemCount(); ++r) {
+            texts.emplace_back(list->topLevelItem(r)->text(c), list->fontMetrics().horizontalAdvance(list->topLevelItem(r)->text(c)) + cellMargins);
+        }
+        for (const auto& [text, need] : texts) {
+            if (list->columnWidth(c) < need) faults << QStringLiteral("%1: \"%2\" has %3 pixels for %4").arg(where, text).arg(list->columnWidth(c)).arg(need);
+        }
+    }
+}
+
 // A control squeezed below what its style and font need, with its text cut, or reaching out of its parent.
-// A `stretching` control follows its panel's size, down to nothing.
+// A `stretching` control follows its panel's size, down to nothing. A line edit needs its text and a pixel
+// for the cursor after it; a combo box every choice it offers. Path edits scroll through their paths.
 void CheckSizes(QWidget* root, const QString& where, QStringList& faults, const QWidget* stretching = nullptr)
 {
     for (QWidget* w : Controls(root)) {
@@ -76,7 +107,12 @@ void CheckSizes(QWidget* root, const QString& where, QStringList& faults, const 
             QStyleOptionComboBox option;
             option.initFrom(combo);
             room = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).width();
-            text = combo->fontMetrics().horizontalAdvance(combo->currentText());
+            for (int i = 0; i < combo->count(); ++i) text = std::max(text, combo->fontMetrics().horizontalAdvance(combo->itemText(i)));
+        } else if (auto* edit = qobject_cast<QLineEdit*>(w); edit != nullptr && !root->inherits("CCtl_SDlg_Proj")) {
+            room = LineEditRoom(edit);
+            text = edit->fontMetrics().horizontalAdvance(edit->text()) + 1;
+        } else if (auto* list = qobject_cast<QTreeWidget*>(w)) {
+            CheckColumns(list, name, faults);
         }
         if (room < text) faults << QStringLiteral("%1 has %2 pixels for a text of %3").arg(name).arg(room).arg(text);
     }
@@ -239,19 +275,28 @@ TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
     CheckNoOuterBar(View()->OutputPanel(), QStringLiteral("panel_output (bar right)"), faults);
     Save(Frame(), QStringLiteral("panel_output_narrow"));
 
-    // The five edit dialogs, each opened by a double-click on the first row of its panel.
+    // The five edit dialogs, opened by a double-click on every row of its panel (the rows of every kind:
+    // priority and rotation tasks, handlers with and without a time). The picture is of the first row, and
+    // of the last, a rotation task, for the task dialog.
     const std::pair<int, const char*> dialogs[] = {{2, "dialog_task"}, {3, "dialog_eventflag"}, {4, "dialog_semaphore"},
                                                    {5, "dialog_dataqueue"}, {7, "dialog_cyclic"}};
+    Conf().m_cyc.m_nCycTime[1] = 0;
+    View()->RefreshAll();
     for (const auto& [index, name] : dialogs) {
         show[index]();
         auto* panel = static_cast<CEntryListPanel*>(View()->SettingPanel(index));
-        panel->List()->setCurrentItem(panel->List()->topLevelItem(0));
-        const bool seen = uitest::AnswerDialog<CEntryEditDialog>([&] { panel->OnDblclkList(); }, [&](CEntryEditDialog* dialog) {
-            Save(dialog, QLatin1String(name));
-            CheckSizes(dialog, QLatin1String(name), faults);
-            CheckTabOrder(dialog, QLatin1String(name), faults);
-        });
-        EXPECT_TRUE(seen) << name;
+        for (int row = 0; row < panel->List()->topLevelItemCount(); ++row) {
+            const QString where = QStringLiteral("%1 row %2").arg(QLatin1String(name)).arg(row);
+            panel->List()->setCurrentItem(panel->List()->topLevelItem(row));
+            const bool last = row + 1 == panel->List()->topLevelItemCount();
+            const bool seen = uitest::AnswerDialog<CEntryEditDialog>([&] { panel->OnDblclkList(); }, [&](CEntryEditDialog* dialog) {
+                if (row == 0) Save(dialog, QLatin1String(name));
+                if (last && index == 2) Save(dialog, QLatin1String(name) + QStringLiteral("_rotation"));
+                CheckSizes(dialog, where, faults);
+                if (row == 0) CheckTabOrder(dialog, where, faults);
+            });
+            EXPECT_TRUE(seen) << qvui::FromQ(where);
+        }
     }
     EXPECT_TRUE(faults.isEmpty()) << qvui::FromQ(faults.join(QLatin1Char('\n')));
 }

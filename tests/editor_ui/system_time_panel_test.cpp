@@ -83,19 +83,19 @@ TEST_F(SystimTest, TypedTimeIsStoredWhenTheFocusLeavesWithoutNewEstimate)
     EXPECT_TRUE(qvui::AskedDialogs().empty());
 }
 
-TEST_F(SystimTest, ZeroNegativeAndBlankPaddedNumbersAreStored)
+TEST_F(SystimTest, NumbersFromOneAndBlankPaddedNumbersAreStored)
 {
-    for (const char* text : {"0", "-10", "  75\t"}) {
+    for (const char* text : {"1", "  75\t"}) {
         TypeTime(QString::fromLatin1(text));
         LeaveEdit();
         EXPECT_EQ(Conf().m_tim.m_nCyclicTime, QByteArray(text).trimmed().toInt()) << text;
         EXPECT_EQ(Panel()->m_bInvalid, 0) << text;
     }
     // The check before leaving the panel stores as well, without a refresh of its own.
-    Edit()->setText(QStringLiteral("-7"));
+    Edit()->setText(QStringLiteral("7"));
     View()->OnTask();
     EXPECT_EQ(Title(), "TASK");
-    EXPECT_EQ(Conf().m_tim.m_nCyclicTime, -7);
+    EXPECT_EQ(Conf().m_tim.m_nCyclicTime, 7);
     EXPECT_TRUE(qvui::AskedDialogs().empty());
 }
 
@@ -125,13 +125,22 @@ TEST_F(SystimTest, LeadingZeroIsMarkedRedWithoutMessageAndRefusedWhenLeavingTheP
     EXPECT_FALSE(EditIsRed());
 }
 
+// Times below 1 ms are refused as any other bad text: not stored when the focus leaves, message 4014 on the check.
 TEST_F(SystimTest, CheckMarksAnInvalidTextThatNeverLostTheFocus)
 {
-    Edit()->setText(QStringLiteral("12x"));
-    EXPECT_EQ(Panel()->m_bInvalid, 0);
-    EXPECT_EQ(Panel()->CheckCyclicTime(), 0);
-    EXPECT_EQ(Panel()->m_bInvalid, 1);
-    EXPECT_TRUE(EditIsRed());
+    for (const char* text : {"12x", "0", "-5"}) {
+        TypeTime(QString::fromLatin1(text));
+        LeaveEdit();
+        EXPECT_EQ(Panel()->m_bInvalid, 1) << text;
+        Edit()->clear();
+        Edit()->setText(QString::fromLatin1(text));
+        EXPECT_EQ(Panel()->m_bInvalid, 0) << text;
+        EXPECT_EQ(Panel()->CheckCyclicTime(), 0) << text;
+        EXPECT_EQ(Panel()->m_bInvalid, 1) << text;
+        EXPECT_TRUE(EditIsRed()) << text;
+        EXPECT_EQ(Conf().m_tim.m_nCyclicTime, 250) << text;
+    }
+    EXPECT_EQ(MessagesAsked(QStringLiteral("Invalid cyclic time of CYCLIC-TIMER-HANDLER.(SYSTEM-TIME)\nPlease input a number")), 3);
 }
 
 TEST_F(SystimTest, EmptyEditIsMarkedSilentlyAndRefusedWithMessage4013)

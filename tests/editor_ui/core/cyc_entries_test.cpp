@@ -61,19 +61,19 @@ TEST(CycDialog, ChecksInOrder)
     EXPECT_EQ(CheckCycInput("  ", "abc", 0).messageId, 4008);
     EXPECT_EQ(CheckCycInput("c", "", 0).messageId, 4009);
     EXPECT_EQ(CheckCycInput("c", " \t", 0).messageId, 4009);
-    for (const char* bad : {"0100", "100ms", "+100", "1 00", "99999999999"}) {
+    for (const char* bad : {"0100", "100ms", "+100", "1 00", "99999999999", "0", "-10", " -100 "}) {
         EXPECT_EQ(CheckCycInput("c", bad, 0).messageId, 4010) << bad;
     }
 }
 
-TEST(CycDialog, AnyNameAndAnyNumberPass)
+TEST(CycDialog, AnyNameAndAnyNumberFromOnePass)
 {
-    const CycCheck c = CheckCycInput("  1st handler ", " -100 ", 0);
+    const CycCheck c = CheckCycInput("  1st handler ", " 100 ", 0);
     EXPECT_EQ(c.messageId, 0);
     EXPECT_EQ(c.func, "1st handler");
-    EXPECT_EQ(c.cycleTime, -100);
-    EXPECT_EQ(CheckCycInput("int", "0", 1).messageId, 0);
-    EXPECT_EQ(CheckCycInput("int", "0", 1).cycleTime, 0);
+    EXPECT_EQ(c.cycleTime, 100);
+    EXPECT_EQ(CheckCycInput("int", "1", 1).messageId, 0);
+    EXPECT_EQ(CheckCycInput("int", "1", 1).cycleTime, 1);
 }
 
 }  // namespace
