@@ -7,9 +7,16 @@
 
 namespace fsys {
 
+// Every question and operation below walks a path the same way, so that they agree on what it names.
 // Symbolic links are followed as the kernel follows them, with its rule for shared folders always applied: in a
-// sticky, world-writable folder a link is followed only when the follower or the folder's owner owns it. A path
-// through any other link there is a file that cannot be opened.
+// sticky, world-writable folder a link is followed only when the follower or the folder's owner owns it. A
+// name that another user may have put on the way leads nowhere he could not write himself: a symbolic link of
+// another user (neither the caller nor root) is followed only to a file that its owner may write (by its mode),
+// or to a new file in a folder he may write; a file with several names is taken only where each other user who
+// may write its folder may write the file (the folder's owner always; group and others where
+// fs.protected_hardlinks lets anyone link any file). A path through any other name is refused: a file that
+// cannot be opened. A file name followed by "/" or "/." names nothing, as for the kernel, and paths longer
+// than the kernel takes are walked all the same.
 
 // Reads a regular file whole. Anything else (missing, a folder, a FIFO, a device, or a link to one) is refused
 // at once without waiting on it, as is a read error. No operation of this layer throws.
@@ -18,6 +25,8 @@ bool ReadRegular(const std::string& path, std::string& bytes);
 // Any directory entry of that name: file, folder, or a link that resolves.
 bool Exists(const std::string& path);
 bool IsDirectory(const std::string& path);
+// A name that is there but that the rules above refuse to follow.
+bool IsRefused(const std::string& path);
 // An existing entry whose mode has no write bit at all, whoever runs the program.
 bool IsReadOnly(const std::string& path);
 

@@ -45,10 +45,12 @@ inline bool SameFile(const struct stat& a, const struct stat& b) { return a.st_d
 
 // --- Path walk (file_io_path.cpp) ---------------------------------------------------------------------------
 
-// Walks path one place at a time without letting the kernel follow any link, and opens the folder that holds
-// the file it names; name receives the file's name in that folder. A link in the last place is followed too
-// when followLast is set. False with errno when a place is missing or is a link that may not be followed.
-bool Locate(const std::string& path, bool followLast, Fd& dir, std::string& name);
+// Opens the folder that holds the entry path names, following no link that the link rules refuse; name
+// receives the entry's name in that folder, and entry, where given, its status (st_mode 0 when it is missing).
+// A link in the last place is followed too when followLast is set. False with errno when a place on the way is
+// missing, is a file where a folder must stand ("/" or "/." after it), or is a name that may not be followed
+// (EPERM then).
+bool Locate(const std::string& path, bool followLast, Fd& dir, std::string& name, struct stat* entry = nullptr);
 
 // Reads the regular file path names whole; its access ACL into acl where asked ("" when it has none).
 bool ReadWhole(const std::string& path, std::string& bytes, struct stat& st, std::string* acl = nullptr);

@@ -356,6 +356,42 @@ TEST(FileExists, FilesAndFoldersCount)
     EXPECT_EQ(Doc::IsFileExist(""), 0);
     ASSERT_EQ(::symlink("nowhere", dir.File("dangling").c_str()), 0);
     EXPECT_EQ(Doc::IsFileExist(dir.File("dangling")), 0);
+    // A file name followed by "/" or "/." names nothing, also at the end of a link, for every operation.
+    ASSERT_EQ(::symlink("a.c/", dir.File("slash").c_str()), 0);
+    for (const char* name : {"a.c/", "a.c/.", "slash"}) {
+        EXPECT_TRUE(Doc::IsFileExist(dir.File(name)) == 0 && Doc::ReadFileToString(dir.File(name)).empty() &&
+                    Doc::WriteStringToFile(dir.File(name), "new") == 0) << name;
+    }
+    EXPECT_EQ(ReadBytes(dir.File("a.c")), "x");
+}
+
+// A start folder deeper than the kernel takes in one path: its files exist, are backed up, and its settings
+// file is read back.
+TEST(FileExists, PathsBeyondTheKernelsLimitAreWalked)
+{
+    TempDir dir;
+    const std::string place(200, 'd');
+    std::string deep = dir.Path();
+    std::vector<int> folders{::open(deep.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC)};
+    for (; deep.size() <= 4300; deep += "/" + place) {
+        ASSERT_EQ(::mkdirat(folders.back(), place.c_str(), 0700), 0);
+        folders.push_back(::openat(folders.back(), place.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    }
+    EXPECT_EQ(Doc::WriteStringToFile(deep + "/config.c", "old"), 1);
+    {
+        Doc doc(deep);
+        EXPECT_EQ(doc.MakeBackupFile(deep + "/config.c"), deep + "/config.c.bk001");
+        doc.GetConfInfo().m_win.SetWinSize(1, 2, 3, 4, 5, 6);
+    }
+    int x = 0, y, width, height, barX, barY;
+    Doc(deep).GetConfInfo().m_win.GetWinSize(x, y, width, height, barX, barY);
+    EXPECT_EQ(x, 1);
+    for (const char* name : {"config.c", "config.c.bk001", "quorvane.ini"}) ::unlinkat(folders.back(), name, 0);
+    for (std::size_t i = folders.size() - 1; i > 0; --i) {
+        ::close(folders[i]);
+        ::unlinkat(folders[i - 1], place.c_str(), AT_REMOVEDIR);
+    }
+    ::close(folders[0]);
 }
 
 class Backup : public ::testing::Test {
@@ -534,16 +570,20 @@ TEST(FileOwners, BackupsGrantNoMoreThanTheirSource)
 
 // Links planted in a sticky, world-writable folder towards root-only files: root follows only those that
 // he or the folder's owner owns, for reading, backups, writes and the settings file, whatever
-// fs.protected_symlinks says. Links in other folders keep working.
+// fs.protected_symlinks says. Links in other folders keep working. Another user's symbolic link, or a second
+// name in his folder, leads root only to a file that this user may write.
 TEST(FileOwners, LinksInSharedFoldersFollowTheKernelsRule)
 {
     if (::geteuid() != 0) GTEST_SKIP() << "needs root to plant other users' links";
     const struct {
         mode_t sharedMode;
-        uid_t sharedOwner, linkOwner;
-        bool folderLink, followed;  // folderLink: the link names the folder instead of the files
-    } rows[] = {{01777, 0, kNobody, false, false}, {01777, 0, kNobody, true, false}, {01777, 0, 0, false, true},
-                {01777, kNobody, kNobody, false, true}, {0777, 0, kNobody, false, true}};
+        uid_t sharedOwner, linkOwner, targetOwner;
+        bool folderLink, hard, followed;  // folderLink: the link names the folder instead of the files
+    } rows[] = {{01777, 0, kNobody, 0, false, false, false}, {01777, 0, kNobody, 0, true, false, false},
+                {01777, 0, 0, 0, false, false, true}, {01777, kNobody, kNobody, kNobody, false, false, true},
+                {0777, 0, kNobody, kNobody, false, false, true}, {01777, kNobody, kNobody, 0, false, false, false},
+                {0755, kNobody, kNobody, 0, false, false, false}, {0755, kNobody, kNobody, 0, true, false, false},
+                {0755, kNobody, 0, 0, false, true, false}, {0755, kNobody, 0, kNobody, false, true, true}};
     for (const auto& row : rows) {
         TempDir dir;
         const std::string safe = dir.File("safe"), shared = dir.File("shared");
@@ -554,9 +594,11 @@ TEST(FileOwners, LinksInSharedFoldersFollowTheKernelsRule)
         for (const std::string name : {"/config.c", "/quorvane.ini"}) {
             WriteBytes(safe + name, "old");
             const std::string link = shared + (row.folderLink ? "/d" : name);
-            ASSERT_TRUE((row.folderLink && name != "/config.c") ||
-                        (::symlink((row.folderLink ? safe : safe + name).c_str(), link.c_str()) == 0 &&
-                         ::lchown(link.c_str(), row.linkOwner, row.linkOwner) == 0));
+            ASSERT_TRUE(::chown((safe + name).c_str(), row.targetOwner, row.targetOwner) == 0 &&
+                        ((row.folderLink && name != "/config.c") ||
+                         (row.hard ? ::link((safe + name).c_str(), link.c_str()) == 0
+                                   : ::symlink((row.folderLink ? safe : safe + name).c_str(), link.c_str()) == 0 &&
+                                         ::lchown(link.c_str(), row.linkOwner, row.linkOwner) == 0)));
         }
         EXPECT_EQ(Doc::ReadFileToString(path), row.followed ? "old" : "");
         {
