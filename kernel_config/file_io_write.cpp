@@ -15,6 +15,8 @@
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <new>
 #include <stdexcept>
 
@@ -260,6 +262,15 @@ int CreateNew(int dir, const std::string& name, const std::string& text)
     return errno == EEXIST ? -1 : 0;
 }
 
+// A folder marked append-only or immutable (chattr +a, +i) gives up no name.
+bool KeepsEveryName(int dir)
+{
+    const Fd folder(::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    int flags = 0;
+    return folder.Get() >= 0 && ::ioctl(folder.Get(), FS_IOC_GETFLAGS, &flags) == 0 &&
+           (flags & (FS_APPEND_FL | FS_IMMUTABLE_FL)) != 0;
+}
+
 bool ReplaceExisting(int dir, const std::string& name, const struct stat& old, const std::string& text)
 {
     if (!S_ISREG(old.st_mode)) return false;
@@ -278,6 +289,8 @@ bool ReplaceExisting(int dir, const std::string& name, const struct stat& old, c
                             : opened.st_nlink > 1;
     if (linked) return WriteInPlace(file.Get(), text);
 
+    // A folder that takes new entries but lets none go (append-only) would keep every temporary file.
+    if (KeepsEveryName(dir)) return WriteInPlace(file.Get(), text);
     TempFile temp(dir);
     if (!temp.Create()) {
         // A folder that takes no new entry while the file itself is writable.
@@ -288,8 +301,9 @@ bool ReplaceExisting(int dir, const std::string& name, const struct stat& old, c
     if (!TakeOver(temp.Handle(), file.Get(), opened)) return WriteInPlace(file.Get(), text);
     if (::fsync(temp.Handle()) != 0) return false;
     if (temp.Replace(name)) return SyncFolder(dir);
-    // A file mounted over the name (a container's single-file bind mount) cannot be renamed over.
-    return errno == EBUSY && WriteInPlace(file.Get(), text);
+    // A file mounted over the name (a container's single-file bind mount) cannot be renamed over, nor can a
+    // name that the folder or a sandbox refuses to give up.
+    return (errno == EBUSY || errno == EPERM || errno == EACCES) && WriteInPlace(file.Get(), text);
 }
 
 }  // namespace

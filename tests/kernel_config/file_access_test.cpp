@@ -639,9 +639,10 @@ TEST(FileOwners, ReplacedFilesKeepTheirAttributes)
 }
 
 // Disks that users keep projects on, each in a private mount namespace: an exFAT image on a loop device (no
-// O_TMPFILE, no hard links, no renameat2 flags), a bindfs mirror (FUSE without fallocate) and one file
-// bind-mounted over config.c. New files and their rewrites at once, backups with their time, writes in place
-// and the settings file all succeed, and no temporary file is left.
+// O_TMPFILE, no hard links, no renameat2 flags), a bindfs mirror (FUSE without fallocate), one file
+// bind-mounted over config.c, and an ext4 image with times in whole seconds and an append-only folder. New
+// files and their rewrites at once, backups with their time (also of a finer-timed file through a link), writes
+// in place and the settings file all succeed, and no temporary file is left.
 class EveryDisk : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(EveryDisk, TakesWritesAndBackups)
@@ -654,12 +655,15 @@ TEST_P(EveryDisk, TakesWritesAndBackups)
         if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
             return kSkipped;
         }
-        const std::string image = dir.File("image"), loop = GetParam() != "exfat" ? "" :
-            Out("truncate -s 16M " + image + " && mkfs.exfat " + image + " >/dev/null && losetup -f --show " + image);
-        if (GetParam() == "exfat" && loop.empty()) return kSkipped + 1;
+        const bool image = GetParam() == "exfat" || GetParam() == "ext4";
+        const std::string file = dir.File("image"), loop = !image ? "" :
+            Out("truncate -s 16M " + file + " && mkfs." + (GetParam() == "ext4" ? "ext4 -q -I 128 " : "exfat ") + file +
+                " >/dev/null && losetup -f --show " + file);
+        if (image && loop.empty()) return kSkipped + 1;
         WriteBytes(under + "/mounted", "");
         if (GetParam() == "bind-mounted-file") WriteBytes(config, "");
-        if (GetParam() == "exfat" ? Sh("mount.exfat-fuse " + loop.substr(0, loop.size() - 1) + " " + disk)
+        const std::string device = loop.substr(0, loop.size() - 1);
+        if (image ? Sh((GetParam() == "exfat" ? "mount.exfat-fuse " : "mount ") + device + " " + disk)
             : GetParam() == "bindfs" ? Sh("bindfs " + under + " " + disk)
             : ::mount((under + "/mounted").c_str(), config.c_str(), nullptr, MS_BIND, nullptr)) {
             return kSkipped + 2;
@@ -680,7 +684,26 @@ TEST_P(EveryDisk, TakesWritesAndBackups)
         bad |= std::filesystem::exists(disk + "/quorvane.ini") && NoTemporaries(disk) ? 0 : 8;
         if (::link(config.c_str(), (disk + "/config.link").c_str()) == 0) {
             // Read beside the mirror, whose cache may still hold the link's old size.
-            bad |= Doc::WriteStringToFile(config, "both") == 1 && ReadBytes(under + "/config.link") == "both" ? 0 : 16;
+            bad |= Doc::WriteStringToFile(config, "both") == 1 && ReadBytes((GetParam() == "bindfs" ? under : disk) + "/config.link") == "both" ? 0 : 16;
+        }
+        WriteBytes(dir.File("fine.c"), "fine");
+        const struct timespec fine[2] = {{1000000000, 123456789}, {1000000000, 123456789}};
+        if (::utimensat(AT_FDCWD, dir.File("fine.c").c_str(), fine, 0) == 0 &&
+            ::symlink(dir.File("fine.c").c_str(), (disk + "/fine.c").c_str()) == 0) {
+            bad |= Doc("").MakeBackupFile(disk + "/fine.c") == disk + "/fine.c.bk001" ? 0 : 32;
+        }
+        const std::string append = disk + "/append";
+        if (::mkdir(append.c_str(), 0755) == 0 && Doc::WriteStringToFile(append + "/config.c", "old") == 1 &&
+            Sh("chattr +a " + append) == 0) {
+            {
+                Doc doc(append);  // creates its settings file at the end, and rewrites it at the second
+                bad |= Doc::WriteStringToFile(append + "/config.c", "new") == 1 &&
+                       ReadBytes(append + "/config.c") == "new" &&
+                       doc.MakeBackupFile(append + "/config.c") == append + "/config.c.bk001" ? 0 : 64;
+            }
+            { Doc again(append); }
+            bad |= NoTemporaries(append) && Entries(append).size() == 3 ? 0 : 128;
+            Sh("chattr -a " + append);
         }
         Sh("umount " + config + "; umount " + disk + "; losetup -d " + loop);
         return bad;
@@ -692,7 +715,7 @@ TEST_P(EveryDisk, TakesWritesAndBackups)
     EXPECT_EQ(result, 0) << GetParam();
 }
 
-INSTANTIATE_TEST_SUITE_P(FileOwners, EveryDisk, ::testing::Values("exfat", "bindfs", "bind-mounted-file"));
+INSTANTIATE_TEST_SUITE_P(FileOwners, EveryDisk, ::testing::Values("exfat", "bindfs", "bind-mounted-file", "ext4"));
 
 // Faults while a hard-linked file is written in place: the result is 0 and both names hold the old bytes,
 // except where only the reservation is missing (FUSE) or writes merely fall short.
