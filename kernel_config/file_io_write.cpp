@@ -145,6 +145,27 @@ bool TempFile::Create()
     return false;
 }
 
+namespace {
+
+// The folder's lock, held by writers of this machine while they look for a free name and take it. It is waited
+// for a short while only, and done without where the file system has no locks.
+class FolderLock {
+public:
+    explicit FolderLock(int dir) : m_fd(::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+        for (int attempt = 0; m_fd.Get() >= 0 && attempt < 500; ++attempt) {
+            if (::flock(m_fd.Get(), LOCK_EX | LOCK_NB) == 0 || (errno != EWOULDBLOCK && errno != EINTR)) return;
+            const struct timespec pause = {0, 1000000};
+            ::nanosleep(&pause, nullptr);
+        }
+    }
+
+private:
+    Fd m_fd;  // closing it releases the lock
+};
+
+}  // namespace
+
 bool TempFile::Name(const std::string& name)
 {
     if (m_name.empty()) {
@@ -156,7 +177,9 @@ bool TempFile::Name(const std::string& name)
     }
     if (::renameat2(m_dir, m_name.c_str(), m_dir, name.c_str(), RENAME_NOREPLACE) != 0) {
         if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) return false;
-        // File systems without that rename (FAT, FUSE): the name must be free just before the move.
+        // File systems without that rename (FAT, FUSE): the name must be free just before the move, and the
+        // writers of this machine take the folder's lock around the two steps so that no two take one name.
+        const FolderLock lock(m_dir);
         struct stat st;
         if (::fstatat(m_dir, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 || errno != ENOENT) {
             errno = EEXIST;
@@ -271,7 +294,8 @@ bool KeepsEveryName(int dir)
            (flags & (FS_APPEND_FL | FS_IMMUTABLE_FL)) != 0;
 }
 
-bool ReplaceExisting(int dir, const std::string& name, const struct stat& old, const std::string& text)
+// again is set when another writer removed or replaced the name meanwhile.
+bool ReplaceExisting(int dir, const std::string& name, const struct stat& old, const std::string& text, bool& again)
 {
     if (!S_ISREG(old.st_mode)) return false;
     // The file's own permission decides, for the rename as well; reading it lets a failed write in place be
@@ -280,7 +304,12 @@ bool ReplaceExisting(int dir, const std::string& name, const struct stat& old, c
     Fd file(::openat(dir, name.c_str(), O_RDWR | flags));
     if (file.Get() < 0 && errno == EACCES) file.Reset(::openat(dir, name.c_str(), O_WRONLY | flags));
     struct stat opened;
-    if (file.Get() < 0 || ::fstat(file.Get(), &opened) != 0 || !SameFile(old, opened)) return false;
+    again = file.Get() < 0 && errno == ENOENT;
+    if (file.Get() < 0 || ::fstat(file.Get(), &opened) != 0) return false;
+    if (!SameFile(old, opened)) {
+        again = true;
+        return false;
+    }
     // A file with several names stays one file. FUSE may show a link count of a moment ago: ask the file
     // system itself.
     struct statx now;
@@ -318,10 +347,19 @@ bool WriteWhole(const std::string& path, const std::string& text)
     if (!Locate(path, true, dir, name)) return false;
     RemoveLeftovers(dir.Get());
     // Two writers that create the same new file at once: the later one replaces the earlier one's whole file.
-    for (int attempt = 0; attempt < 3; ++attempt) {
+    // Another writer's rename may also replace the file, or on FUSE file systems remove its name for a moment,
+    // between the look and the open: then the look is taken again, after a pause from the third time on.
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        if (attempt >= 2) {
+            const struct timespec pause = {0, 1000000};
+            ::nanosleep(&pause, nullptr);
+        }
         struct stat old;
         if (::fstatat(dir.Get(), name.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0) {
-            return ReplaceExisting(dir.Get(), name, old, text);
+            bool again = false;
+            if (ReplaceExisting(dir.Get(), name, old, text, again)) return true;
+            if (!again) return false;
+            continue;
         }
         if (errno != ENOENT) return false;
         const int made = CreateNew(dir.Get(), name, text);
