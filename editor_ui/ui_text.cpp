@@ -11,6 +11,7 @@
 #include <QTranslator>
 #include <langinfo.h>
 
+#include "file_io.h"
 #include "string_table.h"
 #include "text.h"
 
@@ -122,13 +123,36 @@ std::string FromQ(const QString& s)
 
 QString PathToQ(const std::string& path)
 {
-    return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
+    const QByteArrayView bytes(path.data(), static_cast<qsizetype>(path.size()));
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? ToQ(path) : text;
 }
 
-std::string PathFromQ(const QString& path)
+std::string DialogPathFromQ(const QString& path)
 {
     const QByteArray bytes = QFile::encodeName(path);
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+std::string TypedPathFromQ(const QString& path)
+{
+    const QByteArray utf8Bytes = path.toUtf8();
+    const std::string utf8(utf8Bytes.constData(), static_cast<size_t>(utf8Bytes.size()));
+    QStringEncoder encoder(Codec().fromQ.name(), QStringConverter::Flag::Stateless);
+    const QByteArray localBytes = encoder.encode(path);
+    // A character the locale's code page lacks can only be named in UTF-8.
+    if (encoder.hasError()) return utf8;
+    const std::string local(localBytes.constData(), static_cast<size_t>(localBytes.size()));
+    if (local == utf8) return utf8;
+    if (fsys::Exists(utf8)) return utf8;
+    if (fsys::Exists(local)) return local;
+    const auto folderOf = [](const std::string& p) {
+        const std::size_t slash = p.rfind('/');
+        return slash == std::string::npos ? std::string(".") : p.substr(0, slash == 0 ? 1 : slash);
+    };
+    if (fsys::Exists(folderOf(utf8))) return utf8;
+    return local;
 }
 
 std::string PathInText(const std::string& path) { return FromQ(PathToQ(path)); }

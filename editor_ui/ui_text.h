@@ -34,11 +34,16 @@ void SetCodePageFromLocale();
 QString ToQ(const std::string& s);
 std::string FromQ(const QString& s);
 
-// Paths are the one exception: they are file names, so their bytes are the ones on disk, in Qt's own
-// file-name encoding (QFile::encodeName / decodeName), whatever the locale's code page. Every path that
-// crosses between a widget or dialog and the configuration goes through this pair.
+// Paths are the one exception: they are file names, and the bytes that reach the file system are the ones
+// the path came with (the settings file, the recent list, the start folder), whatever the locale's code
+// page. Shown readably: as UTF-8 where the bytes are valid UTF-8, else in the locale's code page.
 QString PathToQ(const std::string& path);
-std::string PathFromQ(const QString& path);
+// A path chosen in one of Qt's dialogs, in Qt's file-name encoding (UTF-8 on this platform).
+std::string DialogPathFromQ(const QString& path);
+// A path the user typed, in the form in which that name exists on disk: UTF-8, else the locale's code page.
+// A name that does not exist yet (an output file) takes the form in which its folder exists; with neither,
+// the locale's code page, as a program of that locale would name it.
+std::string TypedPathFromQ(const QString& path);
 // A path as a line of the log shows it: in the locale's code page, like the text around it.
 std::string PathInText(const std::string& path);
 

@@ -66,6 +66,21 @@ void ReadWindowLine(const std::string& line, CCData_winsize_info& win)
     win.SetWinSize(values[0], values[1], values[2], values[3], values[4], values[5]);
 }
 
+// A file whose lines end in LF alone (saved by an editor, or a checkout that converts line ends) gets CR LF
+// ends, so that it is read rather than dropped and overwritten with the defaults. A file that holds any
+// CR LF is left exactly as it is: it reads as it always did, a stray LF inside a line included.
+void TakeLfLineEnds(std::string& text)
+{
+    if (text.find("\r\n") != std::string::npos || text.find('\n') == std::string::npos) return;
+    std::string withCrLf;
+    withCrLf.reserve(text.size() + text.size() / 16);
+    for (char c : text) {
+        if (c == '\n') withCrLf += '\r';
+        withCrLf += c;
+    }
+    text.swap(withCrLf);
+}
+
 }  // namespace
 
 std::string CQuorvaneConfiguratorDoc::GetIniLine(std::string text, int& position)
@@ -89,7 +104,8 @@ void CQuorvaneConfiguratorDoc::ReadIniFile()
 {
     const std::string path = IniPath(m_strStartDir);
     if (path.empty() || !IsFileExist(path)) return;
-    const std::string text = ReadFileToString(path);
+    std::string text = ReadFileToString(path);
+    TakeLfLineEnds(text);
     if (text.empty() || text.size() > static_cast<std::size_t>(INT_MAX)) return;
 
     // A file of another version is not read at all.

@@ -27,5 +27,30 @@ echo "Installing: ${missing[*]}"
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+# Another install (a second terminal, unattended upgrades) may hold the package locks: wait for it, up to
+# ten minutes, instead of failing at once. apt-get waits for the dpkg lock itself with DPkg::Lock::Timeout;
+# a lock it does not wait for (the package lists' lock of "update") is tried again here every few seconds.
+lock_wait=600
+apt_get() {
+  local start=$SECONDS err
+  err="$(mktemp)"
+  while true; do
+    if $sudo apt-get -o DPkg::Lock::Timeout=$lock_wait "$@" 2>"$err"; then
+      cat "$err" >&2
+      rm -f "$err"
+      return 0
+    fi
+    if grep -q 'Could not get lock' "$err" && (( SECONDS - start < lock_wait )); then
+      echo "Waiting for another package install to finish..." >&2
+      sleep 5
+      continue
+    fi
+    cat "$err" >&2
+    rm -f "$err"
+    return 1
+  done
+}
+
+apt_get update -qq
+apt_get install -y -qq --no-install-recommends "${missing[@]}"

@@ -234,16 +234,30 @@ QString CCtl_SDlg_Proj::PathText(int controlId) const
     return edit != nullptr ? edit->text() : QString();
 }
 
-std::string CCtl_SDlg_Proj::PathString(int controlId) const { return qvui::PathFromQ(PathText(controlId)); }
+std::string CCtl_SDlg_Proj::PathString(int controlId) const
+{
+    const QLineEdit* edit = PathEdit(controlId);
+    if (edit == nullptr) return std::string();
+    const auto given = m_given.find(edit);
+    if (given != m_given.end() && given->second.shown == edit->text()) return given->second.bytes;
+    return qvui::TypedPathFromQ(edit->text());
+}
+
+void CCtl_SDlg_Proj::WritePath(QLineEdit* edit, const std::string& path)
+{
+    const QString shown = qvui::PathToQ(path);
+    m_given[edit] = GivenPath{shown, path};
+    WriteWhole(edit, shown);
+}
 
 void CCtl_SDlg_Proj::SetPathEditText(int controlId, const std::string& path)
 {
-    if (QLineEdit* edit = PathEdit(controlId)) WriteWhole(edit, qvui::PathToQ(path));
+    if (QLineEdit* edit = PathEdit(controlId)) WritePath(edit, path);
 }
 
 void CCtl_SDlg_Proj::SetPathText(QLineEdit* edit, const std::string& path)
 {
-    WriteWhole(edit, qvui::PathToQ(path));
+    WritePath(edit, path);
     // The caret goes after the text.
     edit->setCursorPosition(kPathLimit);
 }
@@ -326,7 +340,7 @@ std::string CCtl_SDlg_Proj::SelectFile(std::string initialDir, std::string defau
     const std::string initial = initialDir.empty() ? defaultName : initialDir + "/" + defaultName;
     const QString path = qvui::GetOpenFileName(this, QString::fromUtf8(filter.c_str()), qvui::ToQ(defaultExt),
                                                qvui::PathToQ(initial));
-    return qvui::PathFromQ(path);
+    return qvui::DialogPathFromQ(path);
 }
 
 void CCtl_SDlg_Proj::OnClickedFolder()
@@ -334,7 +348,7 @@ void CCtl_SDlg_Proj::OnClickedFolder()
     const std::string shown = PathString(901);
     const std::string start =
         configfiles::BrowserStartFolder(shown, m_pView->GetDocument()->GetStartDir());
-    const std::string folder = qvui::PathFromQ(
+    const std::string folder = qvui::DialogPathFromQ(
         qvui::BrowseForFolder(window(), QStringLiteral("Select Config Folder"), qvui::PathToQ(start)));
     if (folder.empty()) return;
     // The folder already shown is loaded again without the question.
@@ -394,6 +408,7 @@ void CCtl_SDlg_Proj::OnClickedClear()
     for (QLineEdit* edit : {m_edtDir, m_edtInConfig, m_edtInDef, m_edtInKinit, m_edtOutConfig, m_edtOutDef, m_edtOutKinit}) {
         edit->clear();
     }
+    m_given.clear();
     m_nPathErr = 0;
     m_strConfigDir.clear();
     m_strInConfig.clear();

@@ -5,6 +5,7 @@
 #include "panels/setting_panel.h"
 #include <QString>
 #include <cstdint>
+#include <map>
 #include <string>
 
 class CQuorvaneConfiguratorView;
@@ -39,7 +40,8 @@ public:
     QPushButton* Button(int id) const;
     // Text of a path edit (901 to 913, odd ids); "" for other ids. The tree shows the six file paths.
     QString PathText(int controlId) const;
-    // The same as the configuration's byte string.
+    // The path as bytes for the file system: the bytes the program put there while its text is unedited,
+    // else the typed text in the form in which that name exists.
     std::string PathString(int controlId) const;
     // Writes a path edit (901 to 913, odd ids) from the program: the path stays whole even beyond the typing
     // limit, and typing still cannot lengthen it.
@@ -74,7 +76,15 @@ private:
     // Paints the text of every edit whose bit is set in the view's red, the others in the default colour.
     void OnCtlColor();
     void SetPathText(QLineEdit* edit, const std::string& path);
+    void WritePath(QLineEdit* edit, const std::string& path);
 
+    // The bytes each path edit was last given by the program and the text they were shown as: a name that
+    // is not valid in the shown text's encoding still reaches the file system as it came.
+    struct GivenPath {
+        QString shown;
+        std::string bytes;
+    };
+    std::map<const QLineEdit*, GivenPath> m_given;
 
     // Controls in the order of the panel's template.
     QPushButton* m_btnClear = nullptr;

@@ -150,6 +150,33 @@ TEST_P(DoubleByteNames, TheFolderChosenIsTheFolderOpened)
     EXPECT_TRUE(qvui::ToQ(View()->OutputPanel()->GetLogText()).contains(QPath(dir + "/kinit.c.bk001")));
 }
 
+// A folder named in the locale's code page, as programs of that locale name it, and one named in UTF-8:
+// each reaches the files from a recent entry of the settings file, typed by hand (an output file not yet
+// there included) and after a restart with its own bytes, and is shown readably.
+TEST_P(DoubleByteNames, AFolderKeepsTheBytesOfItsName)
+{
+    for (const QString& name : {QString::fromUtf8("日本SJIS"), QString::fromUtf8("日本UTF8")}) {
+        const std::string dir = MakeSet(name.endsWith(QLatin1String("SJIS")) ? qvui::FromQ(name) : name.toStdString());
+        const QString shown = QString::fromStdString(m_dir.Path()) + QLatin1Char('/') + name;
+        Restart("[DATABASE VERSION]\r\n1.1\r\n\r\n[RECENTLY CONFIG]\r\n1:" + dir + "," + dir + "/config.c," + dir +
+                "/qvos.def," + dir + "/kinit.c,,,\r\n");
+        Frame()->OnInitMenu();
+        EXPECT_EQ(Frame()->RecentMenu()->actions()[0]->text(), shown);
+        Frame()->RecentMenu()->actions()[0]->trigger();
+        ASSERT_EQ(Log().size(), 4u) << Log().back();
+        EXPECT_TRUE(qvui::ToQ(Log()[1]).contains(shown)) << Log()[1];
+
+        const char* const files[] = {"", "/config.c", "/qvos.def", "/kinit.c", "/out.c", "", ""};
+        for (int i = 0; i < 5; ++i) Proj()->PathEdit(901 + 2 * i)->setText(shown + QLatin1String(files[i]));
+        Click(1105);
+        ASSERT_EQ(Log().size(), 4u) << Log().back();
+        Restart();
+        EXPECT_EQ(Conf().m_ini.GetRecentDir(0), dir);
+        EXPECT_EQ(Conf().m_ini.GetRecentInKinit(0), dir + "/kinit.c");
+        EXPECT_EQ(Conf().m_ini.GetRecentOutConfig(0), dir + "/out.c");
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Locales, DoubleByteNames,
                          ::testing::Values(Case{"ja_JP.SJIS", "\x83\x5e\x83\x43\x83\x7d"},
                                            Case{"ja_JP.UTF-8", "\xe3\x82\xbf\xe3\x82\xa4\xe3\x83\x9e"}),

@@ -67,10 +67,12 @@ protected:
         qvui::SetNextFolder(QPath(folder));
         Click(902);
     }
-    // Ends the run, storing the settings file in the test's folder, and starts the editor again there.
-    void Restart()
+    // Ends the run, storing the settings file in the test's folder, and starts the editor again there,
+    // with the settings file replaced by `settings` when one is given.
+    void Restart(const std::string& settings = std::string())
     {
         m_editor.reset();
+        if (!settings.empty()) testutil::WriteBytes(m_dir.File("quorvane.ini"), settings);
         m_editor = std::make_unique<Editor>(m_dir.Path());
         m_editor->Start();
     }

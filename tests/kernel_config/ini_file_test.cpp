@@ -584,14 +584,15 @@ TEST_F(IniFile, AOneMegabyteLineIsHandledWhole)
     ExpectDefaults(Load());
 }
 
-TEST_F(IniFile, WithoutCrLfNothingIsRead)
+TEST_F(IniFile, LfEndsReadLikeCrLfAndCrAloneReadsNothing)
 {
     std::string lfOnly;
     for (char c : DataFile("three_entries.ini")) {
         if (c != '\r') lfOnly += c;
     }
     WriteIni(lfOnly);
-    ExpectDefaults(Load());
+    EXPECT_EQ(Load().entries[2][0], "/work/a");
+    EXPECT_EQ(ReadBytes(IniPath()), DataFile("three_entries.ini")) << "written back with CR LF";
 
     std::string crOnly;
     for (char c : DataFile("three_entries.ini")) {
