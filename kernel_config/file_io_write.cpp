@@ -1,8 +1,9 @@
 // Whole-file writing: a file's text is replaced whole or not at all. Normally the new text is built in a
 // temporary file that has no name until it is whole and then renamed over the old one; where that cannot keep
-// the file what it is (its owner, attributes, other names, a mount over it, a folder that takes no new
-// entry), the file is written in place, and a failure puts the old bytes back. Temporary files that a killed
-// writer left are removed by the next writer into that folder.
+// the file what it is (its owner, attributes, other names, a mount over it) or the folder takes no new entry or
+// gives up no name, the file is written in place, and a failure puts the old bytes back (not for a file the
+// writer may not read). Writers at the same moment each leave a whole text, the last one standing. Temporary
+// files that a killed writer left are removed by the next writer into that folder.
 #include "file_io.h"
 #include "file_io_internal.h"
 
