@@ -79,6 +79,46 @@ void BM_PlainReadFloor(benchmark::State& state)
 }
 BENCHMARK(BM_PlainReadFloor)->Unit(benchmark::kMicrosecond);
 
+// A whole read of a 7 kB config.c five folders deep, with no link on the way, against one plain open, read and
+// close of the same file (ratio_to_plain, at most 2): what the link rules of the walk cost.
+void BM_DeepReadAgainstPlain(benchmark::State& state)
+{
+    testutil::TempDir dir;
+    std::string folder = dir.Path();
+    for (const char* place : {"/projects", "/board", "/kernel", "/config", "/out"}) {
+        folder += place;
+        std::filesystem::create_directory(folder);
+    }
+    const std::string path = folder + "/config.c";
+    std::string text;
+    while (text.size() < 7000) text += "#define CFG_TASK_STACK_SIZE_" + std::to_string(text.size()) + " 0x200\r\n";
+    if (CQuorvaneConfiguratorDoc::WriteStringToFile(path, text) != 1) {
+        state.SkipWithError("config.c not written");
+        return;
+    }
+    std::string buffer(1 << 16, '\0');
+    double readSeconds = 0, plainSeconds = 0;
+    for (auto _ : state) {
+        const Clock::time_point t0 = Clock::now();
+        const std::size_t read = CQuorvaneConfiguratorDoc::ReadFileToString(path).size();
+        const Clock::time_point t1 = Clock::now();
+        const std::size_t plain = PlainRead(path, buffer);
+        const Clock::time_point t2 = Clock::now();
+        benchmark::DoNotOptimize(read);
+        benchmark::DoNotOptimize(plain);
+        readSeconds += std::chrono::duration<double>(t1 - t0).count();
+        plainSeconds += std::chrono::duration<double>(t2 - t1).count();
+        state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
+    }
+    const double n = static_cast<double>(state.iterations());
+    if (n > 0 && plainSeconds > 0) {
+        state.counters["read_us"] = readSeconds / n * 1e6;
+        state.counters["plain_us"] = plainSeconds / n * 1e6;
+        state.counters["ratio_to_plain"] = readSeconds / plainSeconds;
+    }
+}
+BENCHMARK(BM_DeepReadAgainstPlain)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
 // Building the three texts in memory only: what the generators cost without any file system.
 void BM_BuildTextsLargest(benchmark::State& state)
 {

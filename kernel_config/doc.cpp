@@ -63,7 +63,8 @@ int CQuorvaneConfiguratorDoc::IsFileExist(const std::string& path)
 
 std::string CQuorvaneConfiguratorDoc::MakeBackupFile(const std::string& path)
 {
-    if (!IsFileExist(path)) return "non";
+    // A name the link rules refuse is there but cannot be copied: "err", as for a file that cannot be opened.
+    if (!IsFileExist(path) && !fsys::IsRefused(path)) return "non";
     std::vector<std::string> names;
     names.reserve(999);
     for (int n = 1; n <= 999; ++n) names.push_back(mbtext::Format("%s.bk%03d", {path, n}));

@@ -7,9 +7,16 @@
 
 namespace fsys {
 
+// Every question and operation below walks a path the same way, so that they agree on what it names.
 // Symbolic links are followed as the kernel follows them, with its rule for shared folders always applied: in a
-// sticky, world-writable folder a link is followed only when the follower or the folder's owner owns it. A path
-// through any other link there is a file that cannot be opened.
+// sticky, world-writable folder a link is followed only when the follower or the folder's owner owns it. A
+// name that another user may have put on the way leads nowhere he could not write himself: a symbolic link of
+// another user (neither the caller nor root) is followed only to a file that its owner may write (by its mode),
+// or to a new file in a folder he may write; a file with several names is taken only where each other user who
+// may write its folder may write the file (the folder's owner always; group and others where
+// fs.protected_hardlinks lets anyone link any file). A path through any other name is refused: a file that
+// cannot be opened. A file name followed by "/" or "/." names nothing, as for the kernel, and paths longer
+// than the kernel takes are walked all the same.
 
 // Reads a regular file whole. Anything else (missing, a folder, a FIFO, a device, or a link to one) is refused
 // at once without waiting on it, as is a read error. No operation of this layer throws.
@@ -18,23 +25,33 @@ bool ReadRegular(const std::string& path, std::string& bytes);
 // Any directory entry of that name: file, folder, or a link that resolves.
 bool Exists(const std::string& path);
 bool IsDirectory(const std::string& path);
+// A name that is there but that the rules above refuse to follow.
+bool IsRefused(const std::string& path);
 // An existing entry whose mode has no write bit at all, whoever runs the program.
 bool IsReadOnly(const std::string& path);
 
-// Replaces the whole content of path (through symbolic links) with text: either the new text stands whole,
-// or the result is false and the old bytes are kept. A file the caller may not write is not written.
+// Replaces the whole content of path (through symbolic links) with text: the new text stands whole, or the old
+// bytes are kept, with two exceptions below. A file the caller may not write is not written.
 // The text is normally built in a private temporary file beside the target and renamed over it, keeping
 // owner, group, mode and extended attributes (the ACL included). Where that cannot keep them all, or would
-// split hard links, or the folder refuses new entries, or the name is a mount point, the file is overwritten
-// in place: its new length is reserved on the disk where the file system can, and when a later step fails the
-// old bytes are put back before false is returned. A new file appears under its name only when whole.
+// split hard links, or the folder refuses new entries or gives up no name (append-only, immutable, or a rename
+// refused), or the name is a mount point, the file is overwritten in place: its new length is reserved on the
+// disk where the file system can, and when a later step fails the old bytes are put back before false is
+// returned. A new file appears under its name only when whole. When another writer replaces the file at the
+// same moment, the last whole text stands and both results are true.
+// Exceptions: when the folder cannot be synced after the rename, the result is false while the new text
+// stands (it may not survive a power loss); and a file that the caller may write but not read is not put back
+// after a failed write in place, so it may be left cut or mixed.
 bool WriteWhole(const std::string& path, const std::string& text);
 
 // Copies the regular file from, bytes and modification time, to the first of names (all in one folder) that
-// no entry of any kind takes, dangling links included. The copy keeps the source's owner and group where the
+// no entry of any kind takes, dangling links included. The time is kept as closely as the folder's file system
+// holds it; only a failed copy of the bytes fails. The copy keeps the source's owner and group where the
 // caller may set them; its mode never lets anyone read, write or run it who could not do so with the source
 // (no set-id or sticky bit, no ACL). The copy appears under its name only when whole, and nothing is ever
-// replaced. The name used, or "" when every name is taken or the copy fails.
+// replaced, also by copies made at once on file systems without an exclusive rename (exFAT, FUSE): writers of
+// this machine take the name under the folder's lock. The name used, or "" when every name is taken or the copy
+// fails, and also when the folder cannot be synced after the copy was named (the copy then stands).
 std::string CopyToFirstFree(const std::string& from, const std::vector<std::string>& names);
 
 // The process's current folder, "" when it cannot be read.

@@ -1,0 +1,128 @@
+// What the four pieces of the file layer share: the descriptor holder, whole reads and writes of a
+// descriptor, the walk that finds a file's folder, the temporary file, and the attribute helpers.
+// Private to the layer; file_io.h is its interface.
+#pragma once
+
+#include <string>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <unistd.h>
+#include <vector>
+
+namespace fsys {
+namespace detail {
+
+class Fd {
+public:
+    explicit Fd(int fd = -1) : m_fd(fd) {}
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    ~Fd() { Reset(); }
+    int Get() const { return m_fd; }
+    void Reset(int fd = -1)
+    {
+        if (m_fd >= 0) ::close(m_fd);
+        m_fd = fd;
+    }
+    int Release()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd;
+    }
+    bool Close()
+    {
+        const int fd = Release();
+        return fd < 0 || ::close(fd) == 0;
+    }
+
+private:
+    int m_fd;
+};
+
+inline bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// --- Path walk (file_io_path.cpp) ---------------------------------------------------------------------------
+
+// Opens the folder that holds the entry path names, following no link that the link rules refuse; name
+// receives the entry's name in that folder, and entry, where given, its status (st_mode 0 when it is missing).
+// A link in the last place is followed too when followLast is set. False with errno when a place on the way is
+// missing, is a file where a folder must stand ("/" or "/." after it), or is a name that may not be followed
+// (EPERM then).
+bool Locate(const std::string& path, bool followLast, Fd& dir, std::string& name, struct stat* entry = nullptr);
+
+// Reads the regular file path names whole; its access ACL into acl where asked ("" when it has none).
+bool ReadWhole(const std::string& path, std::string& bytes, struct stat& st, std::string* acl = nullptr);
+
+// --- Whole-file writing (file_io_write.cpp) -----------------------------------------------------------------
+
+// A write that takes no byte counts as a failure.
+bool WriteAll(int fd, const std::string& text);
+// The whole content from offset 0, without moving the file position; false for a write-only descriptor.
+bool PReadAll(int fd, std::size_t sizeHint, std::string& bytes);
+// Makes a changed name last through a power loss.
+bool SyncFolder(int dir);
+// Removes temporary files that this user's killed writers left in the folder.
+void RemoveLeftovers(int dir);
+
+// A new file in a folder that has no name until it is whole, and that only its writer may open meanwhile
+// (mode 0600): an O_TMPFILE where the file system offers one, else a hidden named file that the next writer
+// into the folder removes if this process is killed. Named temporary files only ever move to their final
+// name, so that none can be left as a second name of a kept file.
+class TempFile {
+public:
+    explicit TempFile(int dir) : m_dir(dir) {}
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+    ~TempFile() { Discard(); }
+
+    int Handle() const { return m_fd.Get(); }
+    bool Close() { return m_fd.Close(); }
+
+    // errno tells why on failure.
+    bool Create();
+
+    // Gives the whole file the name; never replaces an existing entry (errno EEXIST then).
+    bool Name(const std::string& name);
+
+    // Puts the whole file in place of name in one step.
+    bool Replace(const std::string& name);
+
+private:
+    // Tells cleaners that this writer lives. It is never waited for, and goes without on file systems that
+    // have no locks.
+    void Lock() { ::flock(m_fd.Get(), LOCK_EX | LOCK_NB); }
+
+    bool StillNamed() const;
+
+    void Discard();
+
+    static std::string FreshName();
+
+    int m_dir;
+    Fd m_fd;
+    std::string m_name;
+};
+
+
+// --- Attributes (file_io_attr.cpp) --------------------------------------------------------------------------
+
+extern const char kAccessAcl[];
+
+// The permission bits of a POSIX ACL as the kernel stores it: owner, owning group, mask, and other, -1 where
+// absent, and the bits that every named user or group entry allows (7 without such entries).
+struct AclBits {
+    int user = -1, group = -1, mask = -1, other = -1, named = 7;
+};
+
+bool ParseAcl(const std::string& value, AclBits& bits);
+// One attribute's value, of the descriptor fd or else of path; false (errno ENODATA) when there is none.
+bool GetAttribute(int fd, const char* path, const std::string& name, std::string& value);
+// Gives to the extended attributes of from (the ACL included) and no others.
+bool CopyAttributes(int from, int to);
+// The mode a file created with 0666 in the folder would get.
+mode_t NewFileMode(int dir);
+
+}  // namespace detail
+}  // namespace fsys

@@ -1,0 +1,372 @@
+// Whole-file writing: a file's text is replaced whole or not at all. Normally the new text is built in a
+// temporary file that has no name until it is whole and then renamed over the old one; where that cannot keep
+// the file what it is (its owner, attributes, other names, a mount over it) or the folder takes no new entry or
+// gives up no name, the file is written in place, and a failure puts the old bytes back (not for a file the
+// writer may not read). Writers at the same moment each leave a whole text, the last one standing. Temporary
+// files that a killed writer left are removed by the next writer into that folder.
+#include "file_io.h"
+#include "file_io_internal.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <dirent.h>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <new>
+#include <stdexcept>
+
+namespace fsys {
+namespace detail {
+namespace {
+
+// Hidden names of temporary files that had to be named. A writer holds a lock on its own while it lives, so an
+// unlocked one (or, on file systems without locks, one whose process is gone) is a leftover of a killed writer.
+const char kTempPrefix[] = ".qvtmp-";
+
+// A lost lock attempt on a file system without locks: the writer of a leftover is known gone when the process
+// named in it no longer exists.
+bool WriterGone(const char* name)
+{
+    char* end = nullptr;
+    const long pid = std::strtol(name + sizeof kTempPrefix - 1, &end, 10);
+    return end != nullptr && *end == '-' && pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+}  // namespace
+
+// A write that takes no byte would be repeated forever: it counts as a failure.
+bool WriteAll(int fd, const std::string& text)
+{
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (n == 0) errno = EIO;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// The whole content from offset 0, without moving the file position; false for a write-only descriptor.
+bool PReadAll(int fd, std::size_t sizeHint, std::string& bytes)
+{
+    try {
+        std::string data(std::max<std::size_t>(sizeHint + 1, 4096), '\0');
+        std::size_t used = 0;
+        for (;;) {
+            if (used == data.size()) data.resize(data.size() * 2);
+            const ssize_t n = ::pread(fd, &data[used], data.size() - used, static_cast<off_t>(used));
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) return false;
+            if (n == 0) break;
+            used += static_cast<std::size_t>(n);
+        }
+        data.resize(used);
+        bytes.swap(data);
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    } catch (const std::length_error&) {
+        return false;
+    }
+}
+
+// Makes a changed name last through a power loss. A folder the writer may not list, or a file system that
+// cannot sync folders, is taken as it is.
+bool SyncFolder(int dir)
+{
+    const Fd list(::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (list.Get() < 0) return true;
+    return ::fsync(list.Get()) == 0 || errno == EINVAL || errno == EROFS || errno == EOPNOTSUPP;
+}
+
+// Removes temporary files that this user's killed writers left in the folder; a living writer's file is
+// locked, and other users' files are theirs.
+void RemoveLeftovers(int dir)
+{
+    const int listFd = ::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (listFd < 0) return;
+    DIR* list = ::fdopendir(listFd);
+    if (list == nullptr) {
+        ::close(listFd);
+        return;
+    }
+    while (const struct dirent* entry = ::readdir(list)) {
+        if (std::strncmp(entry->d_name, kTempPrefix, sizeof kTempPrefix - 1) != 0) continue;
+        struct stat held, named;
+        if (::fstatat(dir, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(named.st_mode) ||
+            named.st_uid != ::geteuid()) {
+            continue;
+        }
+        Fd fd(::openat(dir, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        if (fd.Get() < 0 || ::fstat(fd.Get(), &held) != 0 || !SameFile(held, named)) continue;
+        if (::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0 && (errno == EWOULDBLOCK || !WriterGone(entry->d_name))) {
+            continue;
+        }
+        if (::fstatat(dir, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(held, named)) {
+            ::unlinkat(dir, entry->d_name, 0);
+        }
+    }
+    ::closedir(list);
+}
+
+
+bool TempFile::Create()
+{
+    m_fd.Reset(::openat(m_dir, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0600));
+    if (m_fd.Get() >= 0) {
+        Lock();
+        return true;
+    }
+    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return false;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string name = FreshName();
+        m_fd.Reset(::openat(m_dir, name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+        if (m_fd.Get() < 0) {
+            if (errno == EEXIST) continue;
+            return false;
+        }
+        m_name = name;
+        Lock();
+        // A cleaner may have taken it for a leftover before the lock was held; then try another name.
+        if (StillNamed()) return true;
+        m_name.clear();
+    }
+    m_fd.Reset();
+    errno = EEXIST;
+    return false;
+}
+
+namespace {
+
+// The folder's lock, held by writers of this machine while they look for a free name and take it. It is waited
+// for a short while only, and done without where the file system has no locks.
+class FolderLock {
+public:
+    explicit FolderLock(int dir) : m_fd(::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+        for (int attempt = 0; m_fd.Get() >= 0 && attempt < 500; ++attempt) {
+            if (::flock(m_fd.Get(), LOCK_EX | LOCK_NB) == 0 || (errno != EWOULDBLOCK && errno != EINTR)) return;
+            const struct timespec pause = {0, 1000000};
+            ::nanosleep(&pause, nullptr);
+        }
+    }
+
+private:
+    Fd m_fd;  // closing it releases the lock
+};
+
+}  // namespace
+
+bool TempFile::Name(const std::string& name)
+{
+    if (m_name.empty()) {
+        const std::string self = "/proc/self/fd/" + std::to_string(m_fd.Get());
+        if (::linkat(AT_FDCWD, self.c_str(), m_dir, name.c_str(), AT_SYMLINK_FOLLOW) == 0) return true;
+        if (errno == EEXIST) return false;
+        // Without /proc, only a privileged process may link an open file by its descriptor.
+        return ::linkat(m_fd.Get(), "", m_dir, name.c_str(), AT_EMPTY_PATH) == 0;
+    }
+    if (::renameat2(m_dir, m_name.c_str(), m_dir, name.c_str(), RENAME_NOREPLACE) != 0) {
+        if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) return false;
+        // File systems without that rename (FAT, FUSE): the name must be free just before the move, and the
+        // writers of this machine take the folder's lock around the two steps so that no two take one name.
+        const FolderLock lock(m_dir);
+        struct stat st;
+        if (::fstatat(m_dir, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 || errno != ENOENT) {
+            errno = EEXIST;
+            return false;
+        }
+        if (!StillNamed() || ::renameat(m_dir, m_name.c_str(), m_dir, name.c_str()) != 0) return false;
+    }
+    m_name.clear();
+    return true;
+}
+
+bool TempFile::Replace(const std::string& name)
+{
+    for (int attempt = 0; m_name.empty() && attempt < 100; ++attempt) {
+        const std::string hidden = FreshName();
+        if (Name(hidden)) {
+            m_name = hidden;
+        } else if (errno != EEXIST) {
+            return false;
+        }
+    }
+    if (m_name.empty() || ::renameat(m_dir, m_name.c_str(), m_dir, name.c_str()) != 0) return false;
+    m_name.clear();
+    return true;
+}
+
+bool TempFile::StillNamed() const
+{
+    struct stat held, named;
+    return ::fstat(m_fd.Get(), &held) == 0 &&
+           ::fstatat(m_dir, m_name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(held, named);
+}
+
+void TempFile::Discard()
+{
+    if (!m_name.empty() && StillNamed()) ::unlinkat(m_dir, m_name.c_str(), 0);
+    m_name.clear();
+}
+
+std::string TempFile::FreshName()
+{
+    static unsigned counter = 0;
+    struct timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    char name[64];
+    std::snprintf(name, sizeof name, "%s%ld-%lx-%u", kTempPrefix, static_cast<long>(::getpid()),
+                  static_cast<unsigned long>(now.tv_nsec), ++counter);
+    return name;
+}
+
+namespace {
+
+// The new text over the old bytes of the one file. The space is reserved first where the file system can, so
+// that a full disk normally fails before anything changes; once a byte may have changed, any failure puts the
+// old bytes, read first, and the old length back before it is reported. A file the writer may not read cannot
+// be put back; it is still written, reserved first.
+bool WriteInPlace(int fd, const std::string& text)
+{
+    struct stat st;
+    std::string old;
+    if (::fstat(fd, &st) != 0) return false;
+    const bool canUndo = PReadAll(fd, static_cast<std::size_t>(st.st_size), old);
+    const off_t size = static_cast<off_t>(text.size());
+    // FUSE and some network file systems have no fallocate; the put-back covers a full disk there.
+    if (!text.empty() && ::fallocate(fd, 0, 0, size) != 0 && errno != EOPNOTSUPP && errno != ENOSYS) {
+        const int error = errno;
+        struct stat now;
+        if (::fstat(fd, &now) == 0 && now.st_size != st.st_size) ::ftruncate(fd, st.st_size);
+        errno = error;
+        return false;
+    }
+    if (WriteAll(fd, text) && ::ftruncate(fd, size) == 0 && ::fsync(fd) == 0) return true;
+    const int error = errno;
+    if (canUndo && ::lseek(fd, 0, SEEK_SET) == 0) {
+        WriteAll(fd, old);
+        ::ftruncate(fd, static_cast<off_t>(old.size()));
+        ::fsync(fd);
+    }
+    errno = error;
+    return false;
+}
+
+// The temporary file takes the old file's owner, group, extended attributes and mode; false when they cannot
+// all be kept. Attributes come after the owner, since a change of owner drops file capabilities.
+bool TakeOver(int temp, int file, const struct stat& old)
+{
+    struct stat now;
+    return ::fchown(temp, old.st_uid, old.st_gid) == 0 && CopyAttributes(file, temp) &&
+           ::fchmod(temp, old.st_mode & 07777) == 0 && ::fstat(temp, &now) == 0 && now.st_uid == old.st_uid &&
+           now.st_gid == old.st_gid && (now.st_mode & 07777) == (old.st_mode & 07777);
+}
+
+// A missing file: 1 created, 0 failed, -1 when another writer created the name meanwhile.
+int CreateNew(int dir, const std::string& name, const std::string& text)
+{
+    TempFile temp(dir);
+    if (!temp.Create() || !WriteAll(temp.Handle(), text)) return 0;
+    // The mode a plain creation would give, now that the file is whole. File systems with fixed modes refuse
+    // the change and keep theirs.
+    (void)::fchmod(temp.Handle(), NewFileMode(dir));
+    if (::fsync(temp.Handle()) != 0) return 0;
+    if (temp.Name(name)) return SyncFolder(dir) ? 1 : 0;
+    return errno == EEXIST ? -1 : 0;
+}
+
+// A folder marked append-only or immutable (chattr +a, +i) gives up no name.
+bool KeepsEveryName(int dir)
+{
+    const Fd folder(::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    int flags = 0;
+    return folder.Get() >= 0 && ::ioctl(folder.Get(), FS_IOC_GETFLAGS, &flags) == 0 &&
+           (flags & (FS_APPEND_FL | FS_IMMUTABLE_FL)) != 0;
+}
+
+// again is set when another writer removed or replaced the name meanwhile.
+bool ReplaceExisting(int dir, const std::string& name, const struct stat& old, const std::string& text, bool& again)
+{
+    if (!S_ISREG(old.st_mode)) return false;
+    // The file's own permission decides, for the rename as well; reading it lets a failed write in place be
+    // undone.
+    const int flags = O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC;
+    Fd file(::openat(dir, name.c_str(), O_RDWR | flags));
+    if (file.Get() < 0 && errno == EACCES) file.Reset(::openat(dir, name.c_str(), O_WRONLY | flags));
+    struct stat opened;
+    again = file.Get() < 0 && errno == ENOENT;
+    if (file.Get() < 0 || ::fstat(file.Get(), &opened) != 0) return false;
+    if (!SameFile(old, opened)) {
+        again = true;
+        return false;
+    }
+    // A file with several names stays one file. FUSE may show a link count of a moment ago: ask the file
+    // system itself.
+    struct statx now;
+    const bool linked = ::statx(file.Get(), "", AT_EMPTY_PATH | AT_STATX_FORCE_SYNC, STATX_NLINK, &now) == 0
+                            ? now.stx_nlink > 1
+                            : opened.st_nlink > 1;
+    if (linked) return WriteInPlace(file.Get(), text);
+
+    // A folder that takes new entries but lets none go (append-only) would keep every temporary file.
+    if (KeepsEveryName(dir)) return WriteInPlace(file.Get(), text);
+    TempFile temp(dir);
+    if (!temp.Create()) {
+        // A folder that takes no new entry while the file itself is writable.
+        return (errno == EACCES || errno == EPERM) && WriteInPlace(file.Get(), text);
+    }
+    // Owner and mode are set after the bytes, since a write may clear set-id bits.
+    if (!WriteAll(temp.Handle(), text)) return false;
+    if (!TakeOver(temp.Handle(), file.Get(), opened)) return WriteInPlace(file.Get(), text);
+    if (::fsync(temp.Handle()) != 0) return false;
+    if (temp.Replace(name)) return SyncFolder(dir);
+    // A file mounted over the name (a container's single-file bind mount) cannot be renamed over, nor can a
+    // name that the folder or a sandbox refuses to give up.
+    return (errno == EBUSY || errno == EPERM || errno == EACCES) && WriteInPlace(file.Get(), text);
+}
+
+}  // namespace
+}  // namespace detail
+
+using namespace detail;
+
+bool WriteWhole(const std::string& path, const std::string& text)
+{
+    Fd dir;
+    std::string name;
+    if (!Locate(path, true, dir, name)) return false;
+    RemoveLeftovers(dir.Get());
+    // Two writers that create the same new file at once: the later one replaces the earlier one's whole file.
+    // Another writer's rename may also replace the file, or on FUSE file systems remove its name for a moment,
+    // between the look and the open: then the look is taken again, after a pause from the third time on.
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        if (attempt >= 2) {
+            const struct timespec pause = {0, 1000000};
+            ::nanosleep(&pause, nullptr);
+        }
+        struct stat old;
+        if (::fstatat(dir.Get(), name.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0) {
+            bool again = false;
+            if (ReplaceExisting(dir.Get(), name, old, text, again)) return true;
+            if (!again) return false;
+            continue;
+        }
+        if (errno != ENOENT) return false;
+        const int made = CreateNew(dir.Get(), name, text);
+        if (made >= 0) return made == 1;
+    }
+    return false;
+}
+
+}  // namespace fsys
