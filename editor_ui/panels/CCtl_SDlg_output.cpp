@@ -7,7 +7,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 
 #include "doc.h"
 #include "memory_size.h"
@@ -121,14 +123,27 @@ CCtl_SDlg_output::MemoryLine CCtl_SDlg_output::MeasureMemoryLine(const QFont& fo
     return line;
 }
 
+int CCtl_SDlg_output::LogLineHeight(const QFont& font)
+{
+    // A Japanese line takes its glyphs from a fallback font whose lines are taller than the log font's own;
+    // the log lays its lines out as this does.
+    QTextLayout layout(LoadStr(5002), font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLeadingIncluded(true);
+    layout.endLayout();
+    return std::max(QFontMetrics(font).lineSpacing(), static_cast<int>(std::ceil(line.height())));
+}
+
 QSize CCtl_SDlg_output::MinimumClientSize(const QFont& font)
 {
     const MemoryLine line = MeasureMemoryLine(font);
-    // The log as it is made: its frame, its document's margins and its horizontal scroll bar around the lines.
+    // The log as it is made: its frame, its document's margins and its horizontal scroll bar around the lines,
+    // and the pixel to spare without which it counts the last line as not shown and scrolls past it.
     QPlainTextEdit log;
     log.setFont(font);
-    const int logHeight = kLogLines * QFontMetrics(font).lineSpacing() + 2 * log.frameWidth() +
-                          2 * static_cast<int>(log.document()->documentMargin()) +
+    const int logHeight = kLogLines * LogLineHeight(font) + 2 * log.frameWidth() +
+                          2 * static_cast<int>(log.document()->documentMargin()) + 1 +
                           log.horizontalScrollBar()->sizeHint().height();
     return QSize(line.Right() + 4, line.LogTop() + logHeight + kLogMargin);
 }

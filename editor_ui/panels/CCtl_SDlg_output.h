@@ -68,6 +68,8 @@ private:
         int LogTop() const { return top + height + 10; }
     };
     static MemoryLine MeasureMemoryLine(const QFont& font);
+    // Height of one line of log in `font`, for the texts of the current language.
+    static int LogLineHeight(const QFont& font);
     // The client area's least size: the memory-size line whole and kLogLines lines of log.
     static QSize MinimumClientSize(const QFont& font);
     void OnCtlColor();

@@ -167,8 +167,19 @@ void CheckNoOuterBar(const CCtl_SDlg_output* output, const QString& where, QStri
         output->Client()->size() != scroll->viewport()->size()) {
         faults << where + QStringLiteral(": the output panel scrolls beside its log");
     }
+    // Qt's own count of the lines in view: a log of the same size, filled with the language's log lines,
+    // scrolls to its end no further than leaves a few of them shown.
     const QPlainTextEdit* log = output->LogEdit();
-    if (log->viewport()->height() < CCtl_SDlg_output::kLogLines * log->fontMetrics().lineSpacing()) {
+    QPlainTextEdit probe;
+    probe.setFont(log->font());
+    probe.setLineWrapMode(QPlainTextEdit::NoWrap);
+    probe.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    probe.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    probe.resize(log->size());
+    probe.setPlainText(QStringList(8, LoadStr(5002)).join(QLatin1Char('\n')));
+    probe.show();
+    QCoreApplication::processEvents();
+    if (probe.blockCount() - probe.verticalScrollBar()->maximum() < CCtl_SDlg_output::kLogLines) {
         faults << where + QStringLiteral(": the log shows less than a few lines");
     }
 }
