@@ -25,17 +25,25 @@ namespace fsys {
 namespace detail {
 namespace {
 
-// Hidden names of temporary files that had to be named. A writer holds a lock on its own while it lives, so an
-// unlocked one (or, on file systems without locks, one whose process is gone) is a leftover of a killed writer.
+// Hidden names of temporary files that had to be named, with the writer's process id. A writer holds a lock on
+// its own while it lives; a leftover of a killed writer is one that nobody holds (on file systems without
+// locks, any) and whose process is gone.
 const char kTempPrefix[] = ".qvtmp-";
 
-// A lost lock attempt on a file system without locks: the writer of a leftover is known gone when the process
-// named in it no longer exists.
-bool WriterGone(const char* name)
+// The process that named a temporary file; 0 when the name carries none.
+long WriterOf(const char* name)
 {
     char* end = nullptr;
     const long pid = std::strtol(name + sizeof kTempPrefix - 1, &end, 10);
-    return end != nullptr && *end == '-' && pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+    return end != nullptr && *end == '-' && pid > 0 ? pid : 0;
+}
+
+// A temporary file, not held by its writer, that this writer no longer needs. Being unlocked is not enough for
+// one that names a living process: a writer that has only just made its file does not hold the lock yet.
+bool IsLeftover(const char* name)
+{
+    const long pid = WriterOf(name);
+    return pid == 0 || pid == ::getpid() || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH);
 }
 
 }  // namespace
@@ -109,7 +117,7 @@ void RemoveLeftovers(int dir)
         }
         Fd fd(::openat(dir, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
         if (fd.Get() < 0 || ::fstat(fd.Get(), &held) != 0 || !SameFile(held, named)) continue;
-        if (::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0 && (errno == EWOULDBLOCK || !WriterGone(entry->d_name))) {
+        if ((::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) || !IsLeftover(entry->d_name)) {
             continue;
         }
         if (::fstatat(dir, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(held, named)) {

@@ -301,19 +301,21 @@ TEST(WriteFile, OtherUsersFilesStayTheirs)
 
 // SIGKILL at random moments of backups and writes: the target and every backup hold a whole old or new text,
 // and no stray file is left beside them (a named leftover at the latest after the next write, which spares
-// the locked file of a living writer).
+// the file of a living writer, locked or only just made).
 TEST(WriteFile, KilledWritesLeaveOldOrNewAndNoStray)
 {
     TempDir dir;
     const std::string path = dir.File("config.c");
     const std::string texts[2] = {std::string(200000, 'a'), std::string(300000, 'b')};
     WriteBytes(dir.File(".qvtmp-left"), "x");
+    WriteBytes(dir.File(".qvtmp-1-new"), "x");  // a living writer's, not locked yet
     const int held = ::open(dir.File(".qvtmp-held").c_str(), O_CREAT | O_RDWR | O_CLOEXEC, 0600);
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
     EXPECT_EQ(Doc::WriteStringToFile(path, texts[0]), 1);
-    EXPECT_EQ(Entries(dir.Path()), (std::vector<std::string>{".qvtmp-held", "config.c"}));
+    EXPECT_EQ(Entries(dir.Path()), (std::vector<std::string>{".qvtmp-1-new", ".qvtmp-held", "config.c"}));
     ::close(held);
     std::filesystem::remove(dir.File(".qvtmp-held"));
+    std::filesystem::remove(dir.File(".qvtmp-1-new"));
 
     const auto whole = [&](const std::string& file) {
         const std::string text = ReadBytes(file);
