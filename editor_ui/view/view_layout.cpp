@@ -4,9 +4,11 @@
 #include <algorithm>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTreeWidget>
 
 #include "doc.h"
@@ -146,8 +148,10 @@ void CQuorvaneConfiguratorView::SetPaneMinimums()
     const QSize output = CCtl_SDlg_output::MinimumPanelSize(font());
     m_nMinRightWidth = std::max(95 + titleWidth + 2 * m_wndTitle->margin() + 2, output.width());
     m_nMinOutputHeight = output.height();
-    // The tree and the setting panels keep what the drag limits leave them: both scroll their own content.
-    setMinimumSize(kMinBarX + 6 + m_nMinRightWidth, kMinBarY + 5 + m_nMinOutputHeight);
+    // The smallest view still keeps the tree at its default width and the setting panel two rows of controls
+    // above its scroll bar; a drag may narrow either further, down to the bars' own limits, as both scroll.
+    const int panelHeight = 2 * QLineEdit().sizeHint().height() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    setMinimumSize(CCData_winsize_info().m_nBarX + 6 + m_nMinRightWidth, 44 + panelHeight + 5 + m_nMinOutputHeight);
 }
 
 void CQuorvaneConfiguratorView::OnSize(int cx, int cy)

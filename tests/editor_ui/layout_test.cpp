@@ -1,6 +1,7 @@
 // The view's layout: the resize rule, the panels' own placement, dragging the bars within their limits,
 // the pointer shapes, and restoring and storing the frame rectangle and the bar positions.
 #include <QLabel>
+#include <QLineEdit>
 #include <limits>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -44,8 +45,9 @@ TEST_F(EditorTest, ResizeRulePlacesEveryChildFromTheBars)
     Frame()->resize(100, 50);
     QCoreApplication::processEvents();
     EXPECT_EQ(v->size(), v->minimumSize());
-    EXPECT_EQ(Geo(v->Tree()), QRect(0, 0, 35, v->height()));
-    EXPECT_EQ(Geo(v->OutputPanel()), QRect(43, 60, v->MinRightWidth(), v->MinOutputHeight()));
+    EXPECT_EQ(Geo(v->Tree()), QRect(0, 0, 99, v->height()));
+    EXPECT_GE(v->SettingPanel(0)->height(), 2 * QLineEdit().sizeHint().height());
+    EXPECT_EQ(Geo(v->OutputPanel()), QRect(107, v->MaxBarY() + 5, v->MinRightWidth(), v->MinOutputHeight()));
 }
 
 TEST_F(EditorTest, SettingPanelPlacesItselfBesideTheTreeWhenItOpens)
