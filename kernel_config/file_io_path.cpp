@@ -227,20 +227,33 @@ int OpenPlainFile(const std::string& path, struct stat& named)
 }
 
 // Only a regular file is opened at all, and without blocking, so that a FIFO or a device never holds the
-// caller; the check is repeated on the open file in case the name changed in between.
+// caller; the check is repeated on the open file in case the name changed in between. Another writer's rename
+// may replace the file, or on FUSE file systems hide its name for a moment, between the look and the open: the
+// look is then taken again (a few times where the name was missing at the look itself).
 bool ReadWhole(const std::string& path, std::string& bytes, struct stat& st, std::string* acl)
 {
-    struct stat named;
-    Fd fd(OpenPlainFile(path, named));
-    if (fd.Get() < 0) {
-        Fd dir;
-        std::string name;
-        if (!Locate(path, true, dir, name, &named) || !S_ISREG(named.st_mode)) return false;
-        fd.Reset(::openat(dir.Get(), name.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
+    for (int attempt = 0, missing = 0; attempt < 50; ++attempt) {
+        if (attempt >= 2) {
+            const struct timespec pause = {0, 1000000};
+            ::nanosleep(&pause, nullptr);
+        }
+        struct stat named;
+        Fd fd(OpenPlainFile(path, named));
+        if (fd.Get() < 0) {
+            Fd dir;
+            std::string name;
+            if (!Locate(path, true, dir, name, &named)) return false;
+            if (named.st_mode == 0 && ++missing < 3) continue;
+            if (!S_ISREG(named.st_mode)) return false;
+            fd.Reset(::openat(dir.Get(), name.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
+            if (fd.Get() < 0 && errno == ENOENT) continue;
+        }
+        if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0) return false;
+        if (!SameFile(st, named)) continue;
+        if (acl != nullptr && !GetAttribute(fd.Get(), nullptr, kAccessAcl, *acl)) acl->clear();
+        return PReadAll(fd.Get(), static_cast<std::size_t>(st.st_size), bytes) && fd.Close();
     }
-    if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0 || !SameFile(st, named)) return false;
-    if (acl != nullptr && !GetAttribute(fd.Get(), nullptr, kAccessAcl, *acl)) acl->clear();
-    return PReadAll(fd.Get(), static_cast<std::size_t>(st.st_size), bytes) && fd.Close();
+    return false;
 }
 
 }  // namespace detail

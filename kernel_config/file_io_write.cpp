@@ -351,26 +351,26 @@ using namespace detail;
 
 bool WriteWhole(const std::string& path, const std::string& text)
 {
-    Fd dir;
-    std::string name;
-    if (!Locate(path, true, dir, name)) return false;
-    RemoveLeftovers(dir.Get());
     // Two writers that create the same new file at once: the later one replaces the earlier one's whole file.
     // Another writer's rename may also replace the file, or on FUSE file systems remove its name for a moment,
-    // between the look and the open: then the look is taken again, after a pause from the third time on.
+    // between the look and the open: then the path is walked again, after a pause from the third time on, so
+    // that the link rules always judge the very file that is opened.
     for (int attempt = 0; attempt < 50; ++attempt) {
         if (attempt >= 2) {
             const struct timespec pause = {0, 1000000};
             ::nanosleep(&pause, nullptr);
         }
+        Fd dir;
+        std::string name;
         struct stat old;
-        if (::fstatat(dir.Get(), name.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0) {
+        if (!Locate(path, true, dir, name, &old)) return false;
+        if (attempt == 0) RemoveLeftovers(dir.Get());
+        if (old.st_mode != 0) {
             bool again = false;
             if (ReplaceExisting(dir.Get(), name, old, text, again)) return true;
             if (!again) return false;
             continue;
         }
-        if (errno != ENOENT) return false;
         const int made = CreateNew(dir.Get(), name, text);
         if (made >= 0) return made == 1;
     }
