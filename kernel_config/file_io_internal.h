@@ -3,6 +3,7 @@
 // Private to the layer; file_io.h is its interface.
 #pragma once
 
+#include <ctime>
 #include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -42,6 +43,15 @@ private:
 };
 
 inline bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// Another writer's rename can replace a file, or on FUSE file systems hide its name for a moment, between a look
+// and an open: readers and writers look again up to this many times, pausing a moment from the third time on.
+constexpr int kLooks = 50;
+inline void PauseAMoment()
+{
+    const struct timespec pause = {0, 1000000};
+    ::nanosleep(&pause, nullptr);
+}
 
 // --- Path walk (file_io_path.cpp) ---------------------------------------------------------------------------
 

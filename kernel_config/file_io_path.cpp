@@ -232,11 +232,8 @@ int OpenPlainFile(const std::string& path, struct stat& named)
 // look is then taken again (a few times where the name was missing at the look itself).
 bool ReadWhole(const std::string& path, std::string& bytes, struct stat& st, std::string* acl)
 {
-    for (int attempt = 0, missing = 0; attempt < 50; ++attempt) {
-        if (attempt >= 2) {
-            const struct timespec pause = {0, 1000000};
-            ::nanosleep(&pause, nullptr);
-        }
+    for (int attempt = 0, missing = 0; attempt < kLooks; ++attempt) {
+        if (attempt >= 2) PauseAMoment();
         struct stat named;
         Fd fd(OpenPlainFile(path, named));
         if (fd.Get() < 0) {

@@ -164,8 +164,7 @@ public:
     {
         for (int attempt = 0; m_fd.Get() >= 0 && attempt < 500; ++attempt) {
             if (::flock(m_fd.Get(), LOCK_EX | LOCK_NB) == 0 || (errno != EWOULDBLOCK && errno != EINTR)) return;
-            const struct timespec pause = {0, 1000000};
-            ::nanosleep(&pause, nullptr);
+            PauseAMoment();
         }
     }
 
@@ -355,11 +354,8 @@ bool WriteWhole(const std::string& path, const std::string& text)
     // Another writer's rename may also replace the file, or on FUSE file systems remove its name for a moment,
     // between the look and the open: then the path is walked again, after a pause from the third time on, so
     // that the link rules always judge the very file that is opened.
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        if (attempt >= 2) {
-            const struct timespec pause = {0, 1000000};
-            ::nanosleep(&pause, nullptr);
-        }
+    for (int attempt = 0; attempt < kLooks; ++attempt) {
+        if (attempt >= 2) PauseAMoment();
         Fd dir;
         std::string name;
         struct stat old;

@@ -84,11 +84,6 @@ QRect FrameRectOnScreen(int x, int y, int width, int height, const QList<ScreenA
                  std::clamp(y, area.y(), area.y() + area.height() - h), w, h);
 }
 
-int ReachableBarPos(int saved, int fallback, int limit, int extent)
-{
-    return BarPosWithin(saved, fallback, limit, extent - limit);
-}
-
 int BarPosWithin(int saved, int fallback, int low, int high)
 {
     if (saved >= low && saved <= high) return saved;

@@ -28,10 +28,8 @@ bool IsUsableFrameRect(const QRect& rect, const QList<QRect>& screens,
 // rectangle was used; one smaller than `minimum` is not.
 QRect FrameRectOnScreen(int x, int y, int width, int height, const QList<ScreenArea>& screens,
                         bool* usable = nullptr, const QSize& minimum = QSize(kMinFrameWidth, kMinFrameHeight));
-// A saved bar position where a drag could have put it (from `limit` to `extent` - `limit`) stays; any other
-// becomes `fallback`, moved into that range when it lies outside too.
-int ReachableBarPos(int saved, int fallback, int limit, int extent);
-// The same for the range `low` to `high`; `low` wins where the range is empty.
+// A saved bar position where a drag could have put it (from `low` to `high`) stays; any other becomes
+// `fallback`, moved into that range when it lies outside too; `low` wins where the range is empty.
 int BarPosWithin(int saved, int fallback, int low, int high);
 // The connected screens, the primary first.
 QList<ScreenArea> ScreenAreas();

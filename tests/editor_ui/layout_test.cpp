@@ -293,11 +293,11 @@ TEST(FrameRectCheck, NeedsASizeAndAPlaceOnAScreen)
     EXPECT_FALSE(qvui::IsUsableFrameRect(QRect(0, 0, -680, -550), screens));
     EXPECT_FALSE(qvui::IsUsableFrameRect(QRect(0, 0, 680, 550), {}));
     // A bar's reach: from the limit to the extent less the limit.
-    EXPECT_EQ(qvui::ReachableBarPos(55, 320, 55, 400), 55);
-    EXPECT_EQ(qvui::ReachableBarPos(345, 320, 55, 400), 345);
-    EXPECT_EQ(qvui::ReachableBarPos(346, 320, 55, 400), 320);
-    EXPECT_EQ(qvui::ReachableBarPos(54, 320, 55, 300), 245);
-    EXPECT_EQ(qvui::ReachableBarPos(54, 320, 55, 90), 55);  // a view too small for the whole range
+    EXPECT_EQ(qvui::BarPosWithin(55, 320, 55, 400 - 55), 55);
+    EXPECT_EQ(qvui::BarPosWithin(345, 320, 55, 400 - 55), 345);
+    EXPECT_EQ(qvui::BarPosWithin(346, 320, 55, 400 - 55), 320);
+    EXPECT_EQ(qvui::BarPosWithin(54, 320, 55, 300 - 55), 245);
+    EXPECT_EQ(qvui::BarPosWithin(54, 320, 55, 90 - 55), 55);  // a view too small for the whole range
 }
 
 TEST(FrameRectCheck, StoredRectangleOpensWhollyOnTheScreenThatHoldsMostOfIt)
