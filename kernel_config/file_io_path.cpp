@@ -14,6 +14,8 @@
 #include <grp.h>
 #include <linux/openat2.h>
 #include <pwd.h>
+#include <linux/magic.h>
+#include <sys/statfs.h>
 #include <sys/syscall.h>
 #include <algorithm>
 
@@ -48,27 +50,34 @@ bool MayFollow(int dir, const struct stat& link)
     return link.st_uid == ::geteuid() || link.st_uid == folder.st_uid;
 }
 
-bool InGroupOf(uid_t user, gid_t gid)
+// Whether user is in group gid: 1 or 0, or -1 when that cannot be known (he has no account here). The account
+// database is asked only for a write through another user's name, never for a read.
+int Membership(uid_t user, gid_t gid)
 {
     std::vector<char> buffer(16384);
     struct passwd entry, *found = nullptr;
-    if (::getpwuid_r(user, &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr) return false;
-    if (entry.pw_gid == gid) return true;
+    if (::getpwuid_r(user, &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr) return -1;
+    if (entry.pw_gid == gid) return 1;
     int n = 64;
     std::vector<gid_t> groups(static_cast<std::size_t>(n));
     if (::getgrouplist(entry.pw_name, entry.pw_gid, groups.data(), &n) < 0) {
         groups.resize(static_cast<std::size_t>(n));
-        if (::getgrouplist(entry.pw_name, entry.pw_gid, groups.data(), &n) < 0) return false;
+        if (::getgrouplist(entry.pw_name, entry.pw_gid, groups.data(), &n) < 0) return -1;
     }
-    return std::find(groups.begin(), groups.begin() + n, gid) != groups.begin() + n;
+    return std::find(groups.begin(), groups.begin() + n, gid) != groups.begin() + n ? 1 : 0;
 }
 
-// Whether user may write the entry by its mode (ACLs aside, so that this errs on the side of no).
-bool MayWrite(const struct stat& st, uid_t user)
+// Whether user may do bits (2 write, 1 search, 3 both) to the entry by its mode, as the kernel decides: the
+// owner's bits for the owner, else the group's for a member, else the others'; where membership cannot be
+// known, both group and others must grant it. ACLs are not consulted.
+bool Grants(const struct stat& st, uid_t user, unsigned bits)
 {
     if (user == 0) return true;
-    if (st.st_uid == user) return (st.st_mode & S_IWUSR) != 0;
-    return (st.st_mode & (InGroupOf(user, st.st_gid) ? S_IWGRP : S_IWOTH)) != 0;
+    const unsigned mode = st.st_mode;
+    if (st.st_uid == user) return ((mode >> 6) & bits) == bits;
+    const int member = Membership(user, st.st_gid);
+    const unsigned have = member > 0 ? mode >> 3 : member == 0 ? mode : (mode >> 3) & mode;
+    return (have & bits) == bits;
 }
 
 // Where the kernel lets anyone link any file he may see (fs.protected_hardlinks off, or unknown).
@@ -84,76 +93,95 @@ bool AnyoneMayLink()
     return unprotected;
 }
 
+// Who may have put a name on the way to a written entry: the owners of the links followed (neither this user
+// nor root), and the folders searched from the first of those links on, each of which he must be able to
+// search to reach the entry himself.
+struct Planters {
+    std::vector<uid_t> users;
+    std::vector<struct stat> folders;
+};
+
 // A name that another user may have put on the way (a symbolic link of his, or a second name of the file in a
 // folder he may write) must not lead the writer to a file that this user could not write himself, nor make a
-// new file in a folder he could not write. planters are the owners of the links followed.
-bool NobodyPlanted(int dir, const struct stat& entry, bool exists, const std::vector<uid_t>& planters)
+// new file in a folder he could not write.
+bool NobodyPlanted(int dir, const struct stat& entry, bool exists, const Planters& planted)
 {
     struct stat folder;
-    if ((!exists || (S_ISREG(entry.st_mode) && entry.st_nlink > 1) || !planters.empty()) &&
+    if ((!exists || (S_ISREG(entry.st_mode) && entry.st_nlink > 1) || !planted.users.empty()) &&
         ::fstat(dir, &folder) != 0) {
         return false;
     }
     if (exists && S_ISDIR(entry.st_mode)) return true;
-    const struct stat& target = exists ? entry : folder;
-    for (const uid_t user : planters) {
-        if (!MayWrite(target, user)) return false;
+    for (const uid_t user : planted.users) {
+        for (const struct stat& on : planted.folders) {
+            if (!Grants(on, user, 1)) return false;
+        }
+        if (!(exists ? Grants(entry, user, 2) : Grants(folder, user, 3))) return false;
     }
     if (!exists || !S_ISREG(entry.st_mode) || entry.st_nlink < 2) return true;
-    // Who else may write the folder may have made the second name.
+    // Who else may write the folder may have made the second name; its owner may, whatever its mode.
     const uid_t self = ::geteuid();
-    if ((folder.st_mode & S_IWUSR) && folder.st_uid != self && folder.st_uid != 0 && !MayWrite(entry, folder.st_uid)) {
-        return false;
-    }
+    if (folder.st_uid != self && folder.st_uid != 0 && !Grants(entry, folder.st_uid, 2)) return false;
     if (!AnyoneMayLink()) return true;
     if ((folder.st_mode & S_IWOTH) && !(entry.st_mode & S_IWOTH)) return false;
     return !(folder.st_mode & S_IWGRP) || (entry.st_mode & S_IWOTH) ||
            (entry.st_gid == folder.st_gid && (entry.st_mode & S_IWGRP));
 }
 
-// Follows the places in rest from dir, one at a time, with no link left to the kernel.
-bool Walk(Fd& dir, std::vector<std::string>& rest, bool followLast, std::string& name, struct stat& entry,
+// Follows the places in rest from dir, one at a time, with no link left to the kernel but those of a proc file
+// system, whose text is no path. Each name is looked up once: the entry is opened as it stands (O_PATH,
+// O_NOFOLLOW), and all that is decided about it and done with it, a link's text included, comes from that
+// descriptor, so that a name swapped meanwhile changes nothing that was decided.
+bool Walk(Fd& dir, std::vector<std::string>& rest, Look look, std::string& name, Fd& at, struct stat& entry,
           bool& exists)
 {
-    std::vector<uid_t> planters;
+    Planters planted;
     int links = 0;
-    while (dir.Get() >= 0 && !rest.empty()) {
+    while (!rest.empty()) {
         const std::string place = rest.back();
         rest.pop_back();
         const bool last = rest.empty();
-        struct stat st;
-        Fd next;
         if (place == "." && !last) continue;
-        if (last) {
-            // The last place is only looked at: the callers open it as they need.
-            if (::fstatat(dir.Get(), place.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
-                if (errno != ENOENT) return false;
-                name = place;
-                exists = false;
-                return NobodyPlanted(dir.Get(), st, false, planters) || (errno = EPERM, false);
-            }
-        } else {
-            next.Reset(::openat(dir.Get(), place.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
-            if (next.Get() < 0 || ::fstat(next.Get(), &st) != 0) return false;
+        struct stat st;
+        if (!planted.users.empty()) {
+            if (::fstat(dir.Get(), &st) != 0) return false;
+            planted.folders.push_back(st);
         }
-        if (S_ISLNK(st.st_mode) && (!last || followLast)) {
+        Fd next(::openat(dir.Get(), place.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+        if (next.Get() < 0 || ::fstat(next.Get(), &st) != 0) {
+            if (!last || errno != ENOENT) return false;
+            name = place;
+            exists = false;
+            return look == Look::Read || NobodyPlanted(dir.Get(), st, false, planted) || (errno = EPERM, false);
+        }
+        if (S_ISLNK(st.st_mode) && (!last || look != Look::NewName)) {
             if (++links > 40 || !MayFollow(dir.Get(), st)) {
                 errno = links > 40 ? ELOOP : EPERM;
                 return false;
             }
-            if (st.st_uid != ::geteuid() && st.st_uid != 0) planters.push_back(st.st_uid);
-            std::vector<char> buffer(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1);
-            const ssize_t n = ::readlinkat(dir.Get(), place.c_str(), buffer.data(), buffer.size());
-            if (n <= 0 || static_cast<std::size_t>(n) >= buffer.size()) return false;
-            if (buffer[0] == '/') dir.Reset(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
-            PushPlaces(std::string(buffer.data(), static_cast<std::size_t>(n)), rest);
-            continue;
+            if (look != Look::Read && st.st_uid != ::geteuid() && st.st_uid != 0) planted.users.push_back(st.st_uid);
+            struct statfs fs;
+            if (::fstatfs(next.Get(), &fs) == 0 && fs.f_type == PROC_SUPER_MAGIC) {
+                // A container's root or an open file: only the kernel can follow it, and the walk goes on from
+                // what it opened. Nobody can rename a name of proc, so it is the same link.
+                next.Reset(::openat(dir.Get(), place.c_str(), O_PATH | O_CLOEXEC));
+                if (next.Get() < 0 || ::fstat(next.Get(), &st) != 0) return false;
+            } else {
+                std::vector<char> buffer(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1);
+                const ssize_t n = ::readlinkat(next.Get(), "", buffer.data(), buffer.size());
+                if (n <= 0 || static_cast<std::size_t>(n) >= buffer.size()) return false;
+                if (buffer[0] == '/') dir.Reset(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
+                if (dir.Get() < 0) return false;
+                PushPlaces(std::string(buffer.data(), static_cast<std::size_t>(n)), rest);
+                continue;
+            }
         }
         if (last) {
             name = place;
             entry = st;
             exists = true;
-            return NobodyPlanted(dir.Get(), st, true, planters) || (errno = EPERM, false);
+            at.Reset(next.Release());
+            return look == Look::Read || NobodyPlanted(dir.Get(), st, true, planted) || (errno = EPERM, false);
         }
         if (!S_ISDIR(st.st_mode)) {
             errno = ENOTDIR;
@@ -183,7 +211,7 @@ bool OpenFolderDirectly(const std::string& path, Fd& dir, std::string& name)
 
 }  // namespace
 
-bool Locate(const std::string& path, bool followLast, Fd& dir, std::string& name, struct stat* entry)
+bool Locate(const std::string& path, Look look, Fd& dir, std::string& name, struct stat* entry, Fd* at)
 {
     if (path.empty()) {
         errno = ENOENT;
@@ -194,17 +222,19 @@ bool Locate(const std::string& path, bool followLast, Fd& dir, std::string& name
     if (OpenFolderDirectly(path, dir, last)) {
         rest.push_back(last);
     } else {
-        // A failure that the walk would meet as well is its answer.
-        if (errno != ELOOP && errno != ENAMETOOLONG && errno != ENOSYS && errno != EPERM && errno != EXDEV &&
-            !last.empty() && last != "." && last != "..") {
-            return false;
-        }
+        // Only a missing place or a file where a folder must stand answers for the walk. A link on the way, a
+        // path too long, and errors that answer nothing (EAGAIN under concurrent renames, ENOMEM, EINVAL) leave
+        // it to the walk.
+        if ((errno == ENOENT || errno == ENOTDIR) && !last.empty() && last != "." && last != "..") return false;
         dir.Reset(::open(path[0] == '/' ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
+        if (dir.Get() < 0) return false;
         PushPlaces(path, rest);
     }
     struct stat st{};
     bool exists = false;
-    if (!Walk(dir, rest, followLast, name, st, exists)) return false;
+    Fd opened;
+    if (!Walk(dir, rest, look, name, opened, st, exists)) return false;
+    if (at != nullptr) at->Reset(opened.Release());
     if (entry != nullptr) {
         *entry = st;
         if (!exists) entry->st_mode = 0;
@@ -212,12 +242,21 @@ bool Locate(const std::string& path, bool followLast, Fd& dir, std::string& name
     return true;
 }
 
-// A regular file with a single name, reached through no link at all, is what no link rule concerns: the
-// kernel finds and opens it by the whole path, without a walk. -1 for any other path.
+int Reopen(int at, int dir, const std::string& name, int flags)
+{
+    const std::string self = "/proc/self/fd/" + std::to_string(at);
+    const int fd = ::open(self.c_str(), flags | O_CLOEXEC);
+    if (fd >= 0 || errno != ENOENT || ::access("/proc/self/fd", F_OK) == 0) return fd;
+    return ::openat(dir, name.c_str(), flags | O_NOFOLLOW | O_CLOEXEC);
+}
+
+// A regular file reached through no link at all is what no link rule concerns: the kernel finds and opens it by
+// the whole path, without a walk, and it is read only when it is the very file that was looked at. -1 for any
+// other path.
 int OpenPlainFile(const std::string& path, struct stat& named)
 {
     if (path.empty() || ::fstatat(AT_FDCWD, path.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0 ||
-        !S_ISREG(named.st_mode) || named.st_nlink != 1) {
+        !S_ISREG(named.st_mode)) {
         return -1;
     }
     struct open_how how{};
@@ -237,12 +276,12 @@ bool ReadWhole(const std::string& path, std::string& bytes, struct stat& st, std
         struct stat named;
         Fd fd(OpenPlainFile(path, named));
         if (fd.Get() < 0) {
-            Fd dir;
+            Fd dir, at;
             std::string name;
-            if (!Locate(path, true, dir, name, &named)) return false;
+            if (!Locate(path, Look::Read, dir, name, &named, &at)) return false;
             if (named.st_mode == 0 && ++missing < 3) continue;
             if (!S_ISREG(named.st_mode)) return false;
-            fd.Reset(::openat(dir.Get(), name.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
+            fd.Reset(Reopen(at.Get(), dir.Get(), name, O_RDONLY | O_NONBLOCK | O_NOCTTY));
             if (fd.Get() < 0 && errno == ENOENT) continue;
         }
         if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0) return false;
@@ -257,6 +296,7 @@ bool ReadWhole(const std::string& path, std::string& bytes, struct stat& st, std
 
 using detail::Fd;
 using detail::Locate;
+using detail::Look;
 using detail::ReadWhole;
 
 bool ReadRegular(const std::string& path, std::string& bytes)
@@ -270,14 +310,14 @@ bool Exists(const std::string& path)
     Fd dir;
     std::string name;
     struct stat st;
-    return Locate(path, true, dir, name, &st) && st.st_mode != 0;
+    return Locate(path, Look::Read, dir, name, &st) && st.st_mode != 0;
 }
 
 bool IsRefused(const std::string& path)
 {
     Fd dir;
     std::string name;
-    return !Locate(path, true, dir, name) && errno == EPERM;
+    return !Locate(path, Look::Read, dir, name) && errno == EPERM;
 }
 
 bool IsDirectory(const std::string& path)
@@ -285,7 +325,7 @@ bool IsDirectory(const std::string& path)
     Fd dir;
     std::string name;
     struct stat st;
-    return Locate(path, true, dir, name, &st) && S_ISDIR(st.st_mode);
+    return Locate(path, Look::Read, dir, name, &st) && S_ISDIR(st.st_mode);
 }
 
 bool IsReadOnly(const std::string& path)
@@ -293,7 +333,8 @@ bool IsReadOnly(const std::string& path)
     Fd dir;
     std::string name;
     struct stat st;
-    return Locate(path, true, dir, name, &st) && st.st_mode != 0 && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+    return Locate(path, Look::Read, dir, name, &st) && st.st_mode != 0 &&
+           (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
 std::string CurrentDir()
