@@ -331,8 +331,9 @@ bool ReplaceExisting(int dir, int at, const std::string& name, const struct stat
     if (KeepsEveryName(dir)) return WriteInPlace(file.Get(), text);
     TempFile temp(dir);
     if (!temp.Create()) {
-        // A folder that takes no new entry while the file itself is writable.
-        return (errno == EACCES || errno == EPERM) && WriteInPlace(file.Get(), text);
+        // A folder that takes no new entry while the file itself is writable, or proc's folder of a process's
+        // open files, where a link opened a file, perhaps deleted, that has no folder of its own.
+        return (errno == EACCES || errno == EPERM || errno == ENOENT) && WriteInPlace(file.Get(), text);
     }
     // Owner and mode are set after the bytes, since a write may clear set-id bits.
     if (!WriteAll(temp.Handle(), text)) return false;

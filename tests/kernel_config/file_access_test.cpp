@@ -684,6 +684,64 @@ TEST(FileOwners, SwappedLinksNeverRedirectAWrite)
     }
 }
 
+// Links of proc name no path that the walk could follow: a container's file through /proc/PID/root (a mount
+// namespace with a tmpfs over a folder), and /proc/self/fd/N of a deleted file, are the kernel's to open, and
+// their files are read, backed up where their folder takes one, and written; the host's file of that name and
+// the folder of the deleted file are left as they are.
+TEST(FileOwners, LinksOfProcAreOpenedByTheKernel)
+{
+    TempDir dir;
+    const std::string gone = dir.File("g");
+    WriteBytes(gone, "deleted");
+    const int held = ::open(gone.c_str(), O_RDWR | O_CLOEXEC);
+    ASSERT_TRUE(held >= 0 && ::unlink(gone.c_str()) == 0);
+    const std::string fd = "/proc/self/fd/" + std::to_string(held);
+    EXPECT_EQ(Doc::IsFileExist(fd), 1);
+    EXPECT_EQ(Doc::ReadFileToString(fd), "deleted");
+    EXPECT_EQ(Doc("").MakeBackupFile(fd), "err");
+    EXPECT_EQ(Doc::WriteStringToFile(fd, "new"), 1);
+    char bytes[8] = "";
+    EXPECT_TRUE(::pread(held, bytes, sizeof bytes, 0) == 3 && std::string(bytes, 3) == "new");
+    EXPECT_TRUE(Entries(dir.Path()).empty());
+    ::close(held);
+
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root for a mount namespace";
+    const std::string box = dir.File("box");
+    ASSERT_EQ(::mkdir(box.c_str(), 0755), 0);
+    WriteBytes(box + "/config.c", "host");
+    int ready[2], done[2];
+    ASSERT_TRUE(::pipe(ready) == 0 && ::pipe(done) == 0);
+    const pid_t container = ::fork();
+    if (container == 0) {
+        char go = 0;
+        ::alarm(30);
+        if (::unshare(CLONE_NEWNS) == 0 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+            ::mount("qvtest", box.c_str(), "tmpfs", 0, nullptr) == 0) {
+            WriteBytes(box + "/config.c", "container");
+            go = 1;
+        }
+        (void)!::write(ready[1], &go, 1);
+        (void)!::read(done[0], &go, 1);
+        ::_exit(ReadBytes(box + "/config.c") == "new" && ReadBytes(box + "/config.c.bk001") == "container" ? 0 : 1);
+    }
+    char go = 0;
+    ASSERT_EQ(::read(ready[0], &go, 1), 1);
+    const std::string path = "/proc/" + std::to_string(container) + "/root" + box + "/config.c";
+    if (go == 1) {
+        EXPECT_EQ(Doc::ReadFileToString(path), "container");
+        EXPECT_EQ(Doc("").MakeBackupFile(path), path + ".bk001");
+        EXPECT_EQ(Doc::WriteStringToFile(path, "new"), 1);
+    }
+    (void)!::write(done[1], &go, 1);
+    int status = 0;
+    ASSERT_EQ(::waitpid(container, &status, 0), container);
+    for (const int end : {ready[0], ready[1], done[0], done[1]}) ::close(end);
+    if (go != 1) GTEST_SKIP() << "no private mount namespace with a tmpfs";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(Entries(box), std::vector<std::string>{"config.c"});
+    EXPECT_EQ(ReadBytes(box + "/config.c"), "host");
+}
+
 // A replaced file keeps its ACL and extended attributes; where one cannot be set on the new file, the file is
 // written in place (the same inode).
 TEST(FileOwners, ReplacedFilesKeepTheirAttributes)
