@@ -128,12 +128,39 @@ bool NobodyPlanted(int dir, const struct stat& entry, bool exists, const Planter
            (entry.st_gid == folder.st_gid && (entry.st_mode & S_IWGRP));
 }
 
+// Opens from dir the folder of the last place in rest, through the places before it, when no link stands on
+// the way; then only the last place remains.
+bool OpenToLast(int from, bool absolute, std::vector<std::string>& rest, Fd& dir)
+{
+    if (rest.size() < 2) return false;
+    std::string folder = absolute ? "/" : "";
+    for (std::size_t i = rest.size() - 1; i > 0; --i) folder += rest[i] + "/";
+    struct open_how how{};
+    how.flags = O_PATH | O_DIRECTORY | O_CLOEXEC;
+    how.resolve = RESOLVE_NO_SYMLINKS;
+    const long fd = ::syscall(SYS_openat2, from, folder.c_str(), &how, sizeof how);
+    if (fd < 0) return false;
+    dir.Reset(static_cast<int>(fd));
+    rest.resize(1);
+    return true;
+}
+
+// A regular file in the last place, opened at once for reading; -1 for anything else, which is not opened for
+// reading at all, so that a FIFO or a device never holds the caller. The look before the open only spares the
+// open of what is no file: the opened file itself is what is judged.
+int OpenForReading(int dir, const std::string& place)
+{
+    struct stat st;
+    if (::fstatat(dir, place.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode)) return -1;
+    return ::openat(dir, place.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+}
+
 // Follows the places in rest from dir, one at a time, with no link left to the kernel but those of a proc file
 // system, whose text is no path. Each name is looked up once: the entry is opened as it stands (O_PATH,
 // O_NOFOLLOW), and all that is decided about it and done with it, a link's text included, comes from that
 // descriptor, so that a name swapped meanwhile changes nothing that was decided.
 bool Walk(Fd& dir, std::vector<std::string>& rest, Look look, std::string& name, Fd& at, struct stat& entry,
-          bool& exists)
+          bool& exists, bool reading)
 {
     Planters planted;
     int links = 0;
@@ -147,7 +174,8 @@ bool Walk(Fd& dir, std::vector<std::string>& rest, Look look, std::string& name,
             if (::fstat(dir.Get(), &st) != 0) return false;
             planted.folders.push_back(st);
         }
-        Fd next(::openat(dir.Get(), place.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+        Fd next(last && reading ? OpenForReading(dir.Get(), place) : -1);
+        if (next.Get() < 0) next.Reset(::openat(dir.Get(), place.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
         if (next.Get() < 0 || ::fstat(next.Get(), &st) != 0) {
             if (!last || errno != ENOENT) return false;
             name = place;
@@ -170,9 +198,13 @@ bool Walk(Fd& dir, std::vector<std::string>& rest, Look look, std::string& name,
                 std::vector<char> buffer(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1);
                 const ssize_t n = ::readlinkat(next.Get(), "", buffer.data(), buffer.size());
                 if (n <= 0 || static_cast<std::size_t>(n) >= buffer.size()) return false;
-                if (buffer[0] == '/') dir.Reset(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
-                if (dir.Get() < 0) return false;
+                const bool absolute = buffer[0] == '/';
                 PushPlaces(std::string(buffer.data(), static_cast<std::size_t>(n)), rest);
+                // Where no other link stands on the way, the kernel takes the text's folders in one call; the
+                // folders a planter must be able to search are looked at one by one.
+                if (planted.users.empty() && OpenToLast(absolute ? AT_FDCWD : dir.Get(), absolute, rest, dir)) continue;
+                if (absolute) dir.Reset(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
+                if (dir.Get() < 0) return false;
                 continue;
             }
         }
@@ -233,7 +265,7 @@ bool Locate(const std::string& path, Look look, Fd& dir, std::string& name, stru
     struct stat st{};
     bool exists = false;
     Fd opened;
-    if (!Walk(dir, rest, look, name, opened, st, exists)) return false;
+    if (!Walk(dir, rest, look, name, opened, st, exists, look == Look::Read && at != nullptr)) return false;
     if (at != nullptr) at->Reset(opened.Release());
     if (entry != nullptr) {
         *entry = st;
@@ -281,7 +313,8 @@ bool ReadWhole(const std::string& path, std::string& bytes, struct stat& st, std
             if (!Locate(path, Look::Read, dir, name, &named, &at)) return false;
             if (named.st_mode == 0 && ++missing < 3) continue;
             if (!S_ISREG(named.st_mode)) return false;
-            fd.Reset(Reopen(at.Get(), dir.Get(), name, O_RDONLY | O_NONBLOCK | O_NOCTTY));
+            const bool readable = (::fcntl(at.Get(), F_GETFL) & O_PATH) == 0;
+            fd.Reset(readable ? at.Release() : Reopen(at.Get(), dir.Get(), name, O_RDONLY | O_NONBLOCK | O_NOCTTY));
             if (fd.Get() < 0 && errno == ENOENT) continue;
         }
         if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0) return false;
