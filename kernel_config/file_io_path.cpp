@@ -81,16 +81,21 @@ bool Grants(const struct stat& st, uid_t user, unsigned bits)
     return (have & bits) == bits;
 }
 
+// A switch of the kernel's link protection (fs.protected_*) as it stood when first asked: on only when it
+// reads 1.
+bool LinkProtection(const char* setting)
+{
+    char value = '0';
+    const int fd = ::open(setting, O_RDONLY | O_CLOEXEC);
+    if (fd >= 0 && ::read(fd, &value, 1) != 1) value = '0';
+    if (fd >= 0) ::close(fd);
+    return value == '1';
+}
+
 // Where the kernel lets anyone link any file he may see (fs.protected_hardlinks off, or unknown).
 bool AnyoneMayLink()
 {
-    static const bool unprotected = [] {
-        char value = '0';
-        const int fd = ::open("/proc/sys/fs/protected_hardlinks", O_RDONLY | O_CLOEXEC);
-        if (fd >= 0 && ::read(fd, &value, 1) != 1) value = '0';
-        if (fd >= 0) ::close(fd);
-        return value != '1';
-    }();
+    static const bool unprotected = !LinkProtection("/proc/sys/fs/protected_hardlinks");
     return unprotected;
 }
 
@@ -283,15 +288,18 @@ int Reopen(int at, int dir, const std::string& name, int flags)
     return ::openat(dir, name.c_str(), flags | O_NOFOLLOW | O_CLOEXEC);
 }
 
-// A regular file reached through no link at all is what no link rule concerns: the kernel finds and opens it by
-// the whole path, without a walk, and it is read only when it is the very file that was looked at. -1 for any
-// other path.
+// A regular file reached through no link at all is what no link rule concerns, and neither is a read where
+// the kernel applies the rule for links in shared folders itself (fs.protected_symlinks, on by default): the
+// kernel finds and opens it by the whole path, without a walk, and it is read only when it is the very file
+// that was looked at. -1 for any other path.
 int OpenPlainFile(const std::string& path, struct stat& named)
 {
-    if (path.empty() || ::fstatat(AT_FDCWD, path.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0 ||
+    static const bool kernelFollows = LinkProtection("/proc/sys/fs/protected_symlinks");
+    if (path.empty() || ::fstatat(AT_FDCWD, path.c_str(), &named, kernelFollows ? 0 : AT_SYMLINK_NOFOLLOW) != 0 ||
         !S_ISREG(named.st_mode)) {
         return -1;
     }
+    if (kernelFollows) return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     struct open_how how{};
     how.flags = O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC;
     how.resolve = RESOLVE_NO_SYMLINKS;
