@@ -40,6 +40,15 @@ void PushPlaces(const std::string& path, std::vector<std::string>& rest)
     rest.insert(rest.end(), places.rbegin(), places.rend());
 }
 
+// Opens path from the folder from as the kernel resolves it, where no link stands on the way; -1 otherwise.
+int OpenWithoutLinks(int from, const std::string& path, int flags)
+{
+    struct open_how how{};
+    how.flags = static_cast<unsigned>(flags | O_CLOEXEC);
+    how.resolve = RESOLVE_NO_SYMLINKS;
+    return static_cast<int>(::syscall(SYS_openat2, from, path.c_str(), &how, sizeof how));
+}
+
 // The kernel's rule for links in shared folders (fs.protected_symlinks), applied whether or not it is switched
 // on: in a sticky, world-writable folder only a link of the follower or of the folder's owner is followed, so
 // that nobody can send a privileged writer to another file through a link planted there.
@@ -141,12 +150,9 @@ bool OpenToLast(int from, bool absolute, std::vector<std::string>& rest, Fd& dir
     if (rest.size() < 2) return false;
     std::string folder = absolute ? "/" : "";
     for (std::size_t i = rest.size() - 1; i > 0; --i) folder += rest[i] + "/";
-    struct open_how how{};
-    how.flags = O_PATH | O_DIRECTORY | O_CLOEXEC;
-    how.resolve = RESOLVE_NO_SYMLINKS;
-    const long fd = ::syscall(SYS_openat2, from, folder.c_str(), &how, sizeof how);
+    const int fd = OpenWithoutLinks(from, folder, O_PATH | O_DIRECTORY);
     if (fd < 0) return false;
-    dir.Reset(static_cast<int>(fd));
+    dir.Reset(fd);
     rest.resize(1);
     return true;
 }
@@ -238,12 +244,9 @@ bool OpenFolderDirectly(const std::string& path, Fd& dir, std::string& name)
     name = slash == std::string::npos ? path : path.substr(slash + 1);
     if (name.empty() || name == "." || name == "..") return false;
     const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-    struct open_how how{};
-    how.flags = O_PATH | O_DIRECTORY | O_CLOEXEC;
-    how.resolve = RESOLVE_NO_SYMLINKS;
-    const long fd = ::syscall(SYS_openat2, AT_FDCWD, folder.c_str(), &how, sizeof how);
+    const int fd = OpenWithoutLinks(AT_FDCWD, folder, O_PATH | O_DIRECTORY);
     if (fd < 0) return false;
-    dir.Reset(static_cast<int>(fd));
+    dir.Reset(fd);
     return true;
 }
 
@@ -300,10 +303,7 @@ int OpenPlainFile(const std::string& path, struct stat& named)
         return -1;
     }
     if (kernelFollows) return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    struct open_how how{};
-    how.flags = O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC;
-    how.resolve = RESOLVE_NO_SYMLINKS;
-    return static_cast<int>(::syscall(SYS_openat2, AT_FDCWD, path.c_str(), &how, sizeof how));
+    return OpenWithoutLinks(AT_FDCWD, path, O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY);
 }
 
 // Only a regular file is opened at all, and without blocking, so that a FIFO or a device never holds the
