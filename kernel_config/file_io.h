@@ -19,11 +19,11 @@ namespace fsys {
 // caller nor root) is followed only to a file that he may write, or to a new file in a folder he may write, and
 // only where he may search each folder from his link on; a file with several names is written only where each
 // other user who may write its folder may write the file (the folder's owner whatever its mode; group and others
-// where fs.protected_hardlinks lets anyone link any file). "May" is read from the modes as the kernel applies
-// them: the owner's bits, else the group's for a member, else the others'; a membership that the account
-// database cannot tell counts against him. ACLs are not consulted for him, so such a write may be refused that
-// he could make, or made where an ACL entry of his is narrower than the others' bits. A refused write fails as
-// that write (false, or no backup), never as a missing file. A file name followed by "/" or "/." names nothing,
+// where fs.protected_hardlinks lets anyone link any file). "May" is the kernel's answer for him, with the
+// groups the account database gives him, where the caller is root (ACLs count then); any other caller reads
+// the modes as the kernel applies them: the owner's bits, else the group's for a member, else the others', with
+// no ACL consulted. A membership that the account database cannot tell counts against him. A refused write
+// fails as that write (false, or no backup), never as a missing file. A file name followed by "/" or "/." names nothing,
 // as for the kernel, and paths longer than the kernel takes are walked all the same.
 
 // Reads a regular file whole. Anything else (missing, a folder, a FIFO, a device, or a link to one) is refused

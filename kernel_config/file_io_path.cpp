@@ -19,10 +19,18 @@
 #include <sys/statfs.h>
 #include <sys/syscall.h>
 #include <algorithm>
+#include <system_error>
+#include <thread>
 
 namespace fsys {
 namespace detail {
 namespace {
+
+// A question for the kernel: may a user do bits (2 write, 1 search) to what fd holds.
+struct Ask {
+    int fd;
+    unsigned bits;
+};
 
 // Appends the places of path to rest so that the first place is taken last. Empty places are dropped; a path
 // that ends in "/" ends in "." instead, so that, as for the kernel, it names a folder or nothing.
@@ -60,34 +68,94 @@ bool MayFollow(int dir, const struct stat& link)
     return link.st_uid == ::geteuid() || link.st_uid == folder.st_uid;
 }
 
-// Whether user is in group gid: 1 or 0, or -1 when that cannot be known (he has no account here). The account
-// database is asked only for a write through another user's name, never for a read.
-int Membership(uid_t user, gid_t gid)
+// The groups the account database gives user, his own first; false when it knows him not. Asked only for a
+// write through another user's name, never for a read.
+bool AccountGroups(uid_t user, std::vector<gid_t>& groups)
 {
     std::vector<char> buffer(16384);
     struct passwd entry, *found = nullptr;
-    if (::getpwuid_r(user, &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr) return -1;
-    if (entry.pw_gid == gid) return 1;
+    if (::getpwuid_r(user, &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr) return false;
     int n = 64;
-    std::vector<gid_t> groups(static_cast<std::size_t>(n));
+    groups.assign(static_cast<std::size_t>(n), entry.pw_gid);
     if (::getgrouplist(entry.pw_name, entry.pw_gid, groups.data(), &n) < 0) {
-        groups.resize(static_cast<std::size_t>(n));
-        if (::getgrouplist(entry.pw_name, entry.pw_gid, groups.data(), &n) < 0) return -1;
+        groups.assign(static_cast<std::size_t>(n), entry.pw_gid);
+        if (::getgrouplist(entry.pw_name, entry.pw_gid, groups.data(), &n) < 0) return false;
     }
-    return std::find(groups.begin(), groups.begin() + n, gid) != groups.begin() + n ? 1 : 0;
+    groups.resize(static_cast<std::size_t>(n));
+    groups.insert(groups.begin(), entry.pw_gid);
+    return true;
 }
 
 // Whether user may do bits (2 write, 1 search, 3 both) to the entry by its mode, as the kernel decides: the
 // owner's bits for the owner, else the group's for a member, else the others'; where membership cannot be
-// known, both group and others must grant it. ACLs are not consulted.
-bool Grants(const struct stat& st, uid_t user, unsigned bits)
+// known, both group and others must grant it.
+bool ModeGrants(const struct stat& st, uid_t user, const std::vector<gid_t>* groups, unsigned bits)
 {
-    if (user == 0) return true;
     const unsigned mode = st.st_mode;
     if (st.st_uid == user) return ((mode >> 6) & bits) == bits;
-    const int member = Membership(user, st.st_gid);
-    const unsigned have = member > 0 ? mode >> 3 : member == 0 ? mode : (mode >> 3) & mode;
+    const bool member = groups != nullptr && std::find(groups->begin(), groups->end(), st.st_gid) != groups->end();
+    const unsigned have = member ? mode >> 3 : groups != nullptr ? mode : (mode >> 3) & mode;
     return (have & bits) == bits;
+}
+
+// The kernel's own answer, ACLs included, for root: a thread of its own takes on user's file identity with the
+// raw calls, which change that thread alone (the C library's setgroups would change every thread). False when
+// the kernel could not be asked.
+bool KernelGrants(uid_t user, gid_t gid, const std::vector<gid_t>& groups, const std::vector<Ask>& asks,
+                  bool& granted)
+{
+    bool asked = false;
+    try {
+        std::thread([&] {
+            if (::syscall(SYS_setgroups, groups.size(), groups.data()) != 0) return;
+            ::syscall(SYS_setfsgid, gid);
+            ::syscall(SYS_setfsuid, user);
+            // Each call answers with the identity it found: -1 changes nothing and tells whether the change held.
+            if (static_cast<uid_t>(::syscall(SYS_setfsuid, -1)) != user ||
+                static_cast<gid_t>(::syscall(SYS_setfsgid, -1)) != gid) {
+                return;
+            }
+            granted = true;
+            for (const Ask& ask : asks) {
+                const int mode = (ask.bits & 2 ? W_OK : 0) | (ask.bits & 1 ? X_OK : 0);
+                if (::syscall(SYS_faccessat2, ask.fd, "", mode, AT_EACCESS | AT_EMPTY_PATH) == 0) continue;
+                if (errno != EACCES && errno != EPERM && errno != EROFS && errno != ETXTBSY) return;
+                granted = false;
+            }
+            asked = true;
+        }).join();
+    } catch (const std::system_error&) {
+        return false;
+    }
+    return asked;
+}
+
+// Whether user may do what each ask names: the kernel's answer where this process may ask it, else the modes'.
+// A membership that the account database cannot tell counts against him: he must be granted it both as a
+// member of every group concerned and as a member of none.
+bool MayDo(uid_t user, const std::vector<Ask>& asks)
+{
+    if (user == 0) return true;
+    std::vector<gid_t> groups, all;
+    const bool known = AccountGroups(user, groups);
+    std::vector<struct stat> entries(asks.size());
+    for (std::size_t i = 0; i < asks.size(); ++i) {
+        if (::fstat(asks[i].fd, &entries[i]) != 0) return false;
+        all.push_back(entries[i].st_gid);
+    }
+    if (::geteuid() == 0) {
+        bool granted = false, asMember = false;
+        const gid_t none = static_cast<gid_t>(-2);  // a group that no file is expected to have
+        if (known && KernelGrants(user, groups.front(), groups, asks, granted)) return granted;
+        if (!known && KernelGrants(user, none, {}, asks, granted) &&
+            (!granted || KernelGrants(user, none, all, asks, asMember))) {
+            return granted && asMember;
+        }
+    }
+    for (std::size_t i = 0; i < asks.size(); ++i) {
+        if (!ModeGrants(entries[i], user, known ? &groups : nullptr, asks[i].bits)) return false;
+    }
+    return true;
 }
 
 // A switch of the kernel's link protection (fs.protected_*) as it stood when first asked: on only when it
@@ -112,14 +180,21 @@ bool AnyoneMayLink()
 // nor root), and the folders searched from the first of those links on, each of which he must be able to
 // search to reach the entry himself.
 struct Planters {
+    Planters() = default;
+    Planters(const Planters&) = delete;
+    Planters& operator=(const Planters&) = delete;
+    ~Planters()
+    {
+        for (const Ask& folder : folders) ::close(folder.fd);
+    }
     std::vector<uid_t> users;
-    std::vector<struct stat> folders;
+    std::vector<Ask> folders;  // owned descriptors, each to be searched
 };
 
 // A name that another user may have put on the way (a symbolic link of his, or a second name of the file in a
 // folder he may write) must not lead the writer to a file that this user could not write himself, nor make a
 // new file in a folder he could not write.
-bool NobodyPlanted(int dir, const struct stat& entry, bool exists, const Planters& planted)
+bool NobodyPlanted(int dir, int at, const struct stat& entry, bool exists, const Planters& planted)
 {
     struct stat folder;
     if ((!exists || (S_ISREG(entry.st_mode) && entry.st_nlink > 1) || !planted.users.empty()) &&
@@ -127,16 +202,15 @@ bool NobodyPlanted(int dir, const struct stat& entry, bool exists, const Planter
         return false;
     }
     if (exists && S_ISDIR(entry.st_mode)) return true;
+    std::vector<Ask> asks = planted.folders;
+    asks.push_back(exists ? Ask{at, 2} : Ask{dir, 3});
     for (const uid_t user : planted.users) {
-        for (const struct stat& on : planted.folders) {
-            if (!Grants(on, user, 1)) return false;
-        }
-        if (!(exists ? Grants(entry, user, 2) : Grants(folder, user, 3))) return false;
+        if (!MayDo(user, asks)) return false;
     }
     if (!exists || !S_ISREG(entry.st_mode) || entry.st_nlink < 2) return true;
     // Who else may write the folder may have made the second name; its owner may, whatever its mode.
     const uid_t self = ::geteuid();
-    if (folder.st_uid != self && folder.st_uid != 0 && !Grants(entry, folder.st_uid, 2)) return false;
+    if (folder.st_uid != self && folder.st_uid != 0 && !MayDo(folder.st_uid, {Ask{at, 2}})) return false;
     if (!AnyoneMayLink()) return true;
     if ((folder.st_mode & S_IWOTH) && !(entry.st_mode & S_IWOTH)) return false;
     return !(folder.st_mode & S_IWGRP) || (entry.st_mode & S_IWOTH) ||
@@ -183,8 +257,9 @@ bool Walk(Fd& dir, std::vector<std::string>& rest, Look look, std::string& name,
         if (place == "." && !last) continue;
         struct stat st;
         if (!planted.users.empty()) {
-            if (::fstat(dir.Get(), &st) != 0) return false;
-            planted.folders.push_back(st);
+            const int copy = ::fcntl(dir.Get(), F_DUPFD_CLOEXEC, 0);
+            if (copy < 0) return false;
+            planted.folders.push_back(Ask{copy, 1});
         }
         Fd next(last && reading ? OpenForReading(dir.Get(), place) : -1);
         if (next.Get() < 0) next.Reset(::openat(dir.Get(), place.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
@@ -192,7 +267,7 @@ bool Walk(Fd& dir, std::vector<std::string>& rest, Look look, std::string& name,
             if (!last || errno != ENOENT) return false;
             name = place;
             exists = false;
-            return look == Look::Read || NobodyPlanted(dir.Get(), st, false, planted) || (errno = EPERM, false);
+            return look == Look::Read || NobodyPlanted(dir.Get(), -1, st, false, planted) || (errno = EPERM, false);
         }
         if (S_ISLNK(st.st_mode) && (!last || look != Look::NewName)) {
             if (++links > 40 || !MayFollow(dir.Get(), st)) {
@@ -225,7 +300,8 @@ bool Walk(Fd& dir, std::vector<std::string>& rest, Look look, std::string& name,
             entry = st;
             exists = true;
             at.Reset(next.Release());
-            return look == Look::Read || NobodyPlanted(dir.Get(), st, true, planted) || (errno = EPERM, false);
+            return look == Look::Read || NobodyPlanted(dir.Get(), at.Get(), st, true, planted) ||
+                   (errno = EPERM, false);
         }
         if (!S_ISDIR(st.st_mode)) {
             errno = ENOTDIR;
