@@ -289,7 +289,9 @@ bool Walk(Fd& dir, std::vector<std::string>& rest, Look look, std::string& name,
                 PushPlaces(std::string(buffer.data(), static_cast<std::size_t>(n)), rest);
                 // Where no other link stands on the way, the kernel takes the text's folders in one call; the
                 // folders a planter must be able to search are looked at one by one.
-                if (planted.users.empty() && OpenToLast(absolute ? AT_FDCWD : dir.Get(), absolute, rest, dir)) continue;
+                if (planted.users.empty() && OpenToLast(absolute ? AT_FDCWD : dir.Get(), absolute, rest, dir)) {
+                    continue;
+                }
                 if (absolute) dir.Reset(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
                 if (dir.Get() < 0) return false;
                 continue;

@@ -575,7 +575,8 @@ TEST(FileOwners, BackupsGrantNoMoreThanTheirSource)
 // he or the folder's owner owns, for reading, backups, writes and the settings file, whatever
 // fs.protected_symlinks says. Links in other folders keep working. Reads follow any other link as the kernel
 // does; another user's symbolic link, or a second name in his folder, leads a write only to a file that this
-// user may write by its mode (group bits first, unknown membership against him) and reach.
+// user may write (the kernel's answer, ACLs included: group bits first, unknown membership against him) and
+// reach.
 TEST(FileOwners, LinksInSharedFoldersFollowTheKernelsRule)
 {
     if (::geteuid() != 0) GTEST_SKIP() << "needs root to plant other users' links";
