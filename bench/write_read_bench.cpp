@@ -3,6 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -79,8 +81,10 @@ void BM_PlainReadFloor(benchmark::State& state)
 }
 BENCHMARK(BM_PlainReadFloor)->Unit(benchmark::kMicrosecond);
 
-// A whole read of a 7 kB config.c five folders deep, with no link on the way, against one plain open, read and
-// close of the same file (ratio_to_plain, at most 2): what the link rules of the walk cost.
+// A whole read of a 7 kB config.c five folders deep against one plain open, read and close of the same path
+// (ratio_to_plain): what the link rules of the walk cost. Rows: no link (at most 2), and at most 3 with this
+// user's link as the last name, a folder link mid-path, another user's link to a 0666 file, and a 0666 file's
+// second name in another user's folder (the last two as root only).
 void BM_DeepReadAgainstPlain(benchmark::State& state)
 {
     testutil::TempDir dir;
@@ -89,11 +93,34 @@ void BM_DeepReadAgainstPlain(benchmark::State& state)
         folder += place;
         std::filesystem::create_directory(folder);
     }
-    const std::string path = folder + "/config.c";
+    std::string path = folder + "/config.c";
     std::string text;
     while (text.size() < 7000) text += "#define CFG_TASK_STACK_SIZE_" + std::to_string(text.size()) + " 0x200\r\n";
     if (CQuorvaneConfiguratorDoc::WriteStringToFile(path, text) != 1) {
         state.SkipWithError("config.c not written");
+        return;
+    }
+    const uid_t other = 1234;
+    const std::string shared = dir.File("shared"), named = shared + "/config.c";
+    bool made = true;
+    switch (state.range(0)) {
+    case 1: made = ::symlink(path.c_str(), (folder + "/link.c").c_str()) == 0;
+            path = folder + "/link.c";
+            break;
+    case 2: made = ::symlink((dir.Path() + "/projects/board").c_str(), dir.File("board").c_str()) == 0;
+            path = dir.File("board/kernel/config/out/config.c");
+            break;
+    case 3:
+    case 4: made = ::geteuid() == 0 && ::chmod(path.c_str(), 0666) == 0 && ::mkdir(shared.c_str(), 0755) == 0 &&
+                   ::chown(shared.c_str(), other, other) == 0 &&
+                   (state.range(0) == 3 ? ::symlink(path.c_str(), named.c_str()) == 0 &&
+                                              ::lchown(named.c_str(), other, other) == 0
+                                        : ::link(path.c_str(), named.c_str()) == 0);
+            path = named;
+            break;
+    }
+    if (!made) {
+        state.SkipWithError("this row needs root");
         return;
     }
     std::string buffer(1 << 16, '\0');
@@ -104,8 +131,10 @@ void BM_DeepReadAgainstPlain(benchmark::State& state)
         const Clock::time_point t1 = Clock::now();
         const std::size_t plain = PlainRead(path, buffer);
         const Clock::time_point t2 = Clock::now();
-        benchmark::DoNotOptimize(read);
-        benchmark::DoNotOptimize(plain);
+        if (read != text.size() || plain != text.size()) {
+            state.SkipWithError("config.c not read whole");
+            break;
+        }
         readSeconds += std::chrono::duration<double>(t1 - t0).count();
         plainSeconds += std::chrono::duration<double>(t2 - t1).count();
         state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
@@ -117,7 +146,8 @@ void BM_DeepReadAgainstPlain(benchmark::State& state)
         state.counters["ratio_to_plain"] = readSeconds / plainSeconds;
     }
 }
-BENCHMARK(BM_DeepReadAgainstPlain)->UseManualTime()->Unit(benchmark::kMicrosecond);
+// Rows 0 to 4 in the order above.
+BENCHMARK(BM_DeepReadAgainstPlain)->UseManualTime()->Unit(benchmark::kMicrosecond)->DenseRange(0, 4);
 
 // Building the three texts in memory only: what the generators cost without any file system.
 void BM_BuildTextsLargest(benchmark::State& state)

@@ -7,16 +7,24 @@
 
 namespace fsys {
 
-// Every question and operation below walks a path the same way, so that they agree on what it names.
-// Symbolic links are followed as the kernel follows them, with its rule for shared folders always applied: in a
-// sticky, world-writable folder a link is followed only when the follower or the folder's owner owns it. A
-// name that another user may have put on the way leads nowhere he could not write himself: a symbolic link of
-// another user (neither the caller nor root) is followed only to a file that its owner may write (by its mode),
-// or to a new file in a folder he may write; a file with several names is taken only where each other user who
-// may write its folder may write the file (the folder's owner always; group and others where
-// fs.protected_hardlinks lets anyone link any file). A path through any other name is refused: a file that
-// cannot be opened. A file name followed by "/" or "/." names nothing, as for the kernel, and paths longer
-// than the kernel takes are walked all the same.
+// Every question and operation below walks a path the same way, so that they agree on what it names. Each name on
+// the way is looked up once: all that is decided about it and done with it (a link's owner and text, the file
+// read or written) comes from one descriptor of it, so that a name swapped meanwhile changes nothing that was
+// decided. Symbolic links are followed as the kernel follows them for this process, with its rule for shared
+// folders always applied: in a sticky, world-writable folder a link is followed only when the follower or the
+// folder's owner owns it. Links of proc (/proc/PID/root/..., /proc/PID/fd/N) are opened by the kernel, and the
+// walk goes on from what it opened. Reads and the questions follow no other rule. Where something is written (a
+// file replaced or written in place, a new file, a backup's new file), a name that another user may have put on
+// the way leads nowhere he could not write himself: a symbolic link of another user (neither the caller nor root)
+// is followed only to a file that he may write, or to a new file in a folder he may write, and only where he may
+// search each folder from his link on; a file with several names is written only where each other user who may
+// write its folder may write the file (the folder's owner whatever its mode; group and others where
+// fs.protected_hardlinks lets anyone link any file). "May" is the kernel's answer for him, with the groups the
+// account database gives him, where the caller is root (ACLs count then); any other caller reads the modes as the
+// kernel applies them: the owner's bits, else the group's for a member, else the others', with no ACL consulted.
+// A membership that the account database cannot tell counts against him. A refused write fails as that write
+// (false, or no backup), never as a missing file. A file name followed by "/" or "/." names nothing, as for the
+// kernel, and paths longer than the kernel takes are walked all the same.
 
 // Reads a regular file whole. Anything else (missing, a folder, a FIFO, a device, or a link to one) is refused
 // at once without waiting on it, as is a read error. No operation of this layer throws.
@@ -25,7 +33,7 @@ bool ReadRegular(const std::string& path, std::string& bytes);
 // Any directory entry of that name: file, folder, or a link that resolves.
 bool Exists(const std::string& path);
 bool IsDirectory(const std::string& path);
-// A name that is there but that the rules above refuse to follow.
+// A name that is there but that the rule for shared folders refuses to follow.
 bool IsRefused(const std::string& path);
 // An existing entry whose mode has no write bit at all, whoever runs the program.
 bool IsReadOnly(const std::string& path);

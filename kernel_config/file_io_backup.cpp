@@ -93,7 +93,7 @@ std::string CopyToFirstFree(const std::string& from, const std::vector<std::stri
 {
     Fd dir;
     std::string first;
-    if (names.empty() || !Locate(names.front(), false, dir, first)) return std::string();
+    if (names.empty() || !Locate(names.front(), Look::NewName, dir, first)) return std::string();
     RemoveLeftovers(dir.Get());
     TempFile temp(dir.Get());
     struct stat src;

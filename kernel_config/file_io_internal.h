@@ -55,12 +55,24 @@ inline void PauseAMoment()
 
 // --- Path walk (file_io_path.cpp) ---------------------------------------------------------------------------
 
-// Opens the folder that holds the entry path names, following no link that the link rules refuse; name
-// receives the entry's name in that folder, and entry, where given, its status (st_mode 0 when it is missing).
-// A link in the last place is followed too when followLast is set. False with errno when a place on the way is
-// missing, is a file where a folder must stand ("/" or "/." after it), or is a name that may not be followed
-// (EPERM then).
-bool Locate(const std::string& path, bool followLast, Fd& dir, std::string& name, struct stat* entry = nullptr);
+// What a walk is for. Reads and existence questions follow links as the kernel would for this process (with
+// its rule for shared folders always applied); a walk to write also refuses names that another user may have
+// planted. NewName does not follow a link in the last place: it names an entry to be made.
+enum class Look { Read, Write, NewName };
+
+// Opens the folder that holds the entry path names, following no link that the rules of look refuse; name
+// receives the entry's name in that folder, entry, where given, its status (st_mode 0 when it is missing), and
+// at, where given, the entry itself opened with O_PATH (a regular file to read opened for reading): every
+// decision was taken on that descriptor, so the entry is used through it (Reopen), not looked up again by name.
+// False with errno when a place on the way is missing, is a file where a folder must stand ("/" or "/." after
+// it), or is a name that may not be followed (EPERM then).
+bool Locate(const std::string& path, Look look, Fd& dir, std::string& name, struct stat* entry = nullptr,
+            Fd* at = nullptr);
+
+// Opens the entry that the O_PATH descriptor at holds, with flags (no O_NOFOLLOW: at is no link). Without
+// /proc, the entry is opened by its name in dir without following a link; the caller then checks that it is
+// the same file.
+int Reopen(int at, int dir, const std::string& name, int flags);
 
 // Reads the regular file path names whole; its access ACL into acl where asked ("" when it has none).
 bool ReadWhole(const std::string& path, std::string& bytes, struct stat& st, std::string* acl = nullptr);

@@ -1,9 +1,10 @@
 // The path walk and its link rules, and the questions about a path. A path on which a link stands is walked
-// one place at a time with no link left to the kernel, so that the rule for links in shared folders holds
-// whether or not the kernel applies it, and no name that another user may have planted leads to a file he could
-// not write; where no link stands, the kernel resolves the path in one call. The existence and folder questions,
-// reading and writing all take this one walk, so they agree on what a path names. Only regular files are read,
-// and without blocking.
+// one name at a time, each opened once and judged and used through that descriptor, with no link left to the
+// kernel but those of proc, so that the rule for links in shared folders holds whether or not the kernel applies
+// it, and no name that another user may have planted leads a write to a file he could not write; where no link
+// stands (the whole path, or the folders after a link), the kernel resolves it in one call. The existence and
+// folder questions, reading and writing all take this one walk, so they agree on what a path names. Only
+// regular files are read, and without blocking.
 #include "file_io.h"
 #include "file_io_internal.h"
 
@@ -14,12 +15,22 @@
 #include <grp.h>
 #include <linux/openat2.h>
 #include <pwd.h>
+#include <linux/magic.h>
+#include <sys/statfs.h>
 #include <sys/syscall.h>
 #include <algorithm>
+#include <system_error>
+#include <thread>
 
 namespace fsys {
 namespace detail {
 namespace {
+
+// A question for the kernel: may a user do bits (2 write, 1 search) to what fd holds.
+struct Ask {
+    int fd;
+    unsigned bits;
+};
 
 // Appends the places of path to rest so that the first place is taken last. Empty places are dropped; a path
 // that ends in "/" ends in "." instead, so that, as for the kernel, it names a folder or nothing.
@@ -37,6 +48,15 @@ void PushPlaces(const std::string& path, std::vector<std::string>& rest)
     rest.insert(rest.end(), places.rbegin(), places.rend());
 }
 
+// Opens path from the folder from as the kernel resolves it, where no link stands on the way; -1 otherwise.
+int OpenWithoutLinks(int from, const std::string& path, int flags)
+{
+    struct open_how how{};
+    how.flags = static_cast<unsigned>(flags | O_CLOEXEC);
+    how.resolve = RESOLVE_NO_SYMLINKS;
+    return static_cast<int>(::syscall(SYS_openat2, from, path.c_str(), &how, sizeof how));
+}
+
 // The kernel's rule for links in shared folders (fs.protected_symlinks), applied whether or not it is switched
 // on: in a sticky, world-writable folder only a link of the follower or of the folder's owner is followed, so
 // that nobody can send a privileged writer to another file through a link planted there.
@@ -48,112 +68,242 @@ bool MayFollow(int dir, const struct stat& link)
     return link.st_uid == ::geteuid() || link.st_uid == folder.st_uid;
 }
 
-bool InGroupOf(uid_t user, gid_t gid)
+// The groups the account database gives user, his own first; false when it knows him not. Asked only for a
+// write through another user's name, never for a read.
+bool AccountGroups(uid_t user, std::vector<gid_t>& groups)
 {
     std::vector<char> buffer(16384);
     struct passwd entry, *found = nullptr;
     if (::getpwuid_r(user, &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr) return false;
-    if (entry.pw_gid == gid) return true;
     int n = 64;
-    std::vector<gid_t> groups(static_cast<std::size_t>(n));
+    groups.assign(static_cast<std::size_t>(n), entry.pw_gid);
     if (::getgrouplist(entry.pw_name, entry.pw_gid, groups.data(), &n) < 0) {
-        groups.resize(static_cast<std::size_t>(n));
+        groups.assign(static_cast<std::size_t>(n), entry.pw_gid);
         if (::getgrouplist(entry.pw_name, entry.pw_gid, groups.data(), &n) < 0) return false;
     }
-    return std::find(groups.begin(), groups.begin() + n, gid) != groups.begin() + n;
+    groups.resize(static_cast<std::size_t>(n));
+    groups.insert(groups.begin(), entry.pw_gid);
+    return true;
 }
 
-// Whether user may write the entry by its mode (ACLs aside, so that this errs on the side of no).
-bool MayWrite(const struct stat& st, uid_t user)
+// Whether user may do bits (2 write, 1 search, 3 both) to the entry by its mode, as the kernel decides: the
+// owner's bits for the owner, else the group's for a member, else the others'; where membership cannot be
+// known, both group and others must grant it.
+bool ModeGrants(const struct stat& st, uid_t user, const std::vector<gid_t>* groups, unsigned bits)
+{
+    const unsigned mode = st.st_mode;
+    if (st.st_uid == user) return ((mode >> 6) & bits) == bits;
+    const bool member = groups != nullptr && std::find(groups->begin(), groups->end(), st.st_gid) != groups->end();
+    const unsigned have = member ? mode >> 3 : groups != nullptr ? mode : (mode >> 3) & mode;
+    return (have & bits) == bits;
+}
+
+// The kernel's own answer, ACLs included, for root: a thread of its own takes on user's file identity with the
+// raw calls, which change that thread alone (the C library's setgroups would change every thread). False when
+// the kernel could not be asked.
+bool KernelGrants(uid_t user, gid_t gid, const std::vector<gid_t>& groups, const std::vector<Ask>& asks,
+                  bool& granted)
+{
+    bool asked = false;
+    try {
+        std::thread([&] {
+            if (::syscall(SYS_setgroups, groups.size(), groups.data()) != 0) return;
+            ::syscall(SYS_setfsgid, gid);
+            ::syscall(SYS_setfsuid, user);
+            // Each call answers with the identity it found: -1 changes nothing and tells whether the change held.
+            if (static_cast<uid_t>(::syscall(SYS_setfsuid, -1)) != user ||
+                static_cast<gid_t>(::syscall(SYS_setfsgid, -1)) != gid) {
+                return;
+            }
+            granted = true;
+            for (const Ask& ask : asks) {
+                const int mode = (ask.bits & 2 ? W_OK : 0) | (ask.bits & 1 ? X_OK : 0);
+                if (::syscall(SYS_faccessat2, ask.fd, "", mode, AT_EACCESS | AT_EMPTY_PATH) == 0) continue;
+                if (errno != EACCES && errno != EPERM && errno != EROFS && errno != ETXTBSY) return;
+                granted = false;
+            }
+            asked = true;
+        }).join();
+    } catch (const std::system_error&) {
+        return false;
+    }
+    return asked;
+}
+
+// Whether user may do what each ask names: the kernel's answer where this process may ask it, else the modes'.
+// A membership that the account database cannot tell counts against him: he must be granted it both as a
+// member of every group concerned and as a member of none.
+bool MayDo(uid_t user, const std::vector<Ask>& asks)
 {
     if (user == 0) return true;
-    if (st.st_uid == user) return (st.st_mode & S_IWUSR) != 0;
-    return (st.st_mode & (InGroupOf(user, st.st_gid) ? S_IWGRP : S_IWOTH)) != 0;
+    std::vector<gid_t> groups, all;
+    const bool known = AccountGroups(user, groups);
+    std::vector<struct stat> entries(asks.size());
+    for (std::size_t i = 0; i < asks.size(); ++i) {
+        if (::fstat(asks[i].fd, &entries[i]) != 0) return false;
+        all.push_back(entries[i].st_gid);
+    }
+    if (::geteuid() == 0) {
+        bool granted = false, asMember = false;
+        const gid_t none = static_cast<gid_t>(-2);  // a group that no file is expected to have
+        if (known && KernelGrants(user, groups.front(), groups, asks, granted)) return granted;
+        if (!known && KernelGrants(user, none, {}, asks, granted) &&
+            (!granted || KernelGrants(user, none, all, asks, asMember))) {
+            return granted && asMember;
+        }
+    }
+    for (std::size_t i = 0; i < asks.size(); ++i) {
+        if (!ModeGrants(entries[i], user, known ? &groups : nullptr, asks[i].bits)) return false;
+    }
+    return true;
+}
+
+// A switch of the kernel's link protection (fs.protected_*) as it stood when first asked: on only when it
+// reads 1.
+bool LinkProtection(const char* setting)
+{
+    char value = '0';
+    const int fd = ::open(setting, O_RDONLY | O_CLOEXEC);
+    if (fd >= 0 && ::read(fd, &value, 1) != 1) value = '0';
+    if (fd >= 0) ::close(fd);
+    return value == '1';
 }
 
 // Where the kernel lets anyone link any file he may see (fs.protected_hardlinks off, or unknown).
 bool AnyoneMayLink()
 {
-    static const bool unprotected = [] {
-        char value = '0';
-        const int fd = ::open("/proc/sys/fs/protected_hardlinks", O_RDONLY | O_CLOEXEC);
-        if (fd >= 0 && ::read(fd, &value, 1) != 1) value = '0';
-        if (fd >= 0) ::close(fd);
-        return value != '1';
-    }();
+    static const bool unprotected = !LinkProtection("/proc/sys/fs/protected_hardlinks");
     return unprotected;
 }
 
+// Who may have put a name on the way to a written entry: the owners of the links followed (neither this user
+// nor root), and the folders searched from the first of those links on, each of which he must be able to
+// search to reach the entry himself.
+struct Planters {
+    Planters() = default;
+    Planters(const Planters&) = delete;
+    Planters& operator=(const Planters&) = delete;
+    ~Planters()
+    {
+        for (const Ask& folder : folders) ::close(folder.fd);
+    }
+    std::vector<uid_t> users;
+    std::vector<Ask> folders;  // owned descriptors, each to be searched
+};
+
 // A name that another user may have put on the way (a symbolic link of his, or a second name of the file in a
 // folder he may write) must not lead the writer to a file that this user could not write himself, nor make a
-// new file in a folder he could not write. planters are the owners of the links followed.
-bool NobodyPlanted(int dir, const struct stat& entry, bool exists, const std::vector<uid_t>& planters)
+// new file in a folder he could not write.
+bool NobodyPlanted(int dir, int at, const struct stat& entry, bool exists, const Planters& planted)
 {
     struct stat folder;
-    if ((!exists || (S_ISREG(entry.st_mode) && entry.st_nlink > 1) || !planters.empty()) &&
+    if ((!exists || (S_ISREG(entry.st_mode) && entry.st_nlink > 1) || !planted.users.empty()) &&
         ::fstat(dir, &folder) != 0) {
         return false;
     }
     if (exists && S_ISDIR(entry.st_mode)) return true;
-    const struct stat& target = exists ? entry : folder;
-    for (const uid_t user : planters) {
-        if (!MayWrite(target, user)) return false;
+    std::vector<Ask> asks = planted.folders;
+    asks.push_back(exists ? Ask{at, 2} : Ask{dir, 3});
+    for (const uid_t user : planted.users) {
+        if (!MayDo(user, asks)) return false;
     }
     if (!exists || !S_ISREG(entry.st_mode) || entry.st_nlink < 2) return true;
-    // Who else may write the folder may have made the second name.
+    // Who else may write the folder may have made the second name; its owner may, whatever its mode.
     const uid_t self = ::geteuid();
-    if ((folder.st_mode & S_IWUSR) && folder.st_uid != self && folder.st_uid != 0 && !MayWrite(entry, folder.st_uid)) {
-        return false;
-    }
+    if (folder.st_uid != self && folder.st_uid != 0 && !MayDo(folder.st_uid, {Ask{at, 2}})) return false;
     if (!AnyoneMayLink()) return true;
     if ((folder.st_mode & S_IWOTH) && !(entry.st_mode & S_IWOTH)) return false;
     return !(folder.st_mode & S_IWGRP) || (entry.st_mode & S_IWOTH) ||
            (entry.st_gid == folder.st_gid && (entry.st_mode & S_IWGRP));
 }
 
-// Follows the places in rest from dir, one at a time, with no link left to the kernel.
-bool Walk(Fd& dir, std::vector<std::string>& rest, bool followLast, std::string& name, struct stat& entry,
-          bool& exists)
+// Opens from dir the folder of the last place in rest, through the places before it, when no link stands on
+// the way; then only the last place remains.
+bool OpenToLast(int from, bool absolute, std::vector<std::string>& rest, Fd& dir)
 {
-    std::vector<uid_t> planters;
+    if (rest.size() < 2) return false;
+    std::string folder = absolute ? "/" : "";
+    for (std::size_t i = rest.size() - 1; i > 0; --i) folder += rest[i] + "/";
+    const int fd = OpenWithoutLinks(from, folder, O_PATH | O_DIRECTORY);
+    if (fd < 0) return false;
+    dir.Reset(fd);
+    rest.resize(1);
+    return true;
+}
+
+// A regular file in the last place, opened at once for reading; -1 for anything else, which is not opened for
+// reading at all, so that a FIFO or a device never holds the caller. The look before the open only spares the
+// open of what is no file: the opened file itself is what is judged.
+int OpenForReading(int dir, const std::string& place)
+{
+    struct stat st;
+    if (::fstatat(dir, place.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode)) return -1;
+    return ::openat(dir, place.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+}
+
+// Follows the places in rest from dir, one at a time, with no link left to the kernel but those of a proc file
+// system, whose text is no path. Each name is looked up once: the entry is opened as it stands (O_PATH,
+// O_NOFOLLOW), and all that is decided about it and done with it, a link's text included, comes from that
+// descriptor, so that a name swapped meanwhile changes nothing that was decided.
+bool Walk(Fd& dir, std::vector<std::string>& rest, Look look, std::string& name, Fd& at, struct stat& entry,
+          bool& exists, bool reading)
+{
+    Planters planted;
     int links = 0;
-    while (dir.Get() >= 0 && !rest.empty()) {
+    while (!rest.empty()) {
         const std::string place = rest.back();
         rest.pop_back();
         const bool last = rest.empty();
-        struct stat st;
-        Fd next;
         if (place == "." && !last) continue;
-        if (last) {
-            // The last place is only looked at: the callers open it as they need.
-            if (::fstatat(dir.Get(), place.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
-                if (errno != ENOENT) return false;
-                name = place;
-                exists = false;
-                return NobodyPlanted(dir.Get(), st, false, planters) || (errno = EPERM, false);
-            }
-        } else {
-            next.Reset(::openat(dir.Get(), place.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
-            if (next.Get() < 0 || ::fstat(next.Get(), &st) != 0) return false;
+        struct stat st;
+        if (!planted.users.empty()) {
+            const int copy = ::fcntl(dir.Get(), F_DUPFD_CLOEXEC, 0);
+            if (copy < 0) return false;
+            planted.folders.push_back(Ask{copy, 1});
         }
-        if (S_ISLNK(st.st_mode) && (!last || followLast)) {
+        Fd next(last && reading ? OpenForReading(dir.Get(), place) : -1);
+        if (next.Get() < 0) next.Reset(::openat(dir.Get(), place.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+        if (next.Get() < 0 || ::fstat(next.Get(), &st) != 0) {
+            if (!last || errno != ENOENT) return false;
+            name = place;
+            exists = false;
+            return look == Look::Read || NobodyPlanted(dir.Get(), -1, st, false, planted) || (errno = EPERM, false);
+        }
+        if (S_ISLNK(st.st_mode) && (!last || look != Look::NewName)) {
             if (++links > 40 || !MayFollow(dir.Get(), st)) {
                 errno = links > 40 ? ELOOP : EPERM;
                 return false;
             }
-            if (st.st_uid != ::geteuid() && st.st_uid != 0) planters.push_back(st.st_uid);
-            std::vector<char> buffer(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1);
-            const ssize_t n = ::readlinkat(dir.Get(), place.c_str(), buffer.data(), buffer.size());
-            if (n <= 0 || static_cast<std::size_t>(n) >= buffer.size()) return false;
-            if (buffer[0] == '/') dir.Reset(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
-            PushPlaces(std::string(buffer.data(), static_cast<std::size_t>(n)), rest);
-            continue;
+            if (look != Look::Read && st.st_uid != ::geteuid() && st.st_uid != 0) planted.users.push_back(st.st_uid);
+            struct statfs fs;
+            if (::fstatfs(next.Get(), &fs) == 0 && fs.f_type == PROC_SUPER_MAGIC) {
+                // A container's root or an open file: only the kernel can follow it, and the walk goes on from
+                // what it opened. Nobody can rename a name of proc, so it is the same link.
+                next.Reset(::openat(dir.Get(), place.c_str(), O_PATH | O_CLOEXEC));
+                if (next.Get() < 0 || ::fstat(next.Get(), &st) != 0) return false;
+            } else {
+                std::vector<char> buffer(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1);
+                const ssize_t n = ::readlinkat(next.Get(), "", buffer.data(), buffer.size());
+                if (n <= 0 || static_cast<std::size_t>(n) >= buffer.size()) return false;
+                const bool absolute = buffer[0] == '/';
+                PushPlaces(std::string(buffer.data(), static_cast<std::size_t>(n)), rest);
+                // Where no other link stands on the way, the kernel takes the text's folders in one call; the
+                // folders a planter must be able to search are looked at one by one.
+                if (planted.users.empty() && OpenToLast(absolute ? AT_FDCWD : dir.Get(), absolute, rest, dir)) {
+                    continue;
+                }
+                if (absolute) dir.Reset(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
+                if (dir.Get() < 0) return false;
+                continue;
+            }
         }
         if (last) {
             name = place;
             entry = st;
             exists = true;
-            return NobodyPlanted(dir.Get(), st, true, planters) || (errno = EPERM, false);
+            at.Reset(next.Release());
+            return look == Look::Read || NobodyPlanted(dir.Get(), at.Get(), st, true, planted) ||
+                   (errno = EPERM, false);
         }
         if (!S_ISDIR(st.st_mode)) {
             errno = ENOTDIR;
@@ -172,18 +322,15 @@ bool OpenFolderDirectly(const std::string& path, Fd& dir, std::string& name)
     name = slash == std::string::npos ? path : path.substr(slash + 1);
     if (name.empty() || name == "." || name == "..") return false;
     const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-    struct open_how how{};
-    how.flags = O_PATH | O_DIRECTORY | O_CLOEXEC;
-    how.resolve = RESOLVE_NO_SYMLINKS;
-    const long fd = ::syscall(SYS_openat2, AT_FDCWD, folder.c_str(), &how, sizeof how);
+    const int fd = OpenWithoutLinks(AT_FDCWD, folder, O_PATH | O_DIRECTORY);
     if (fd < 0) return false;
-    dir.Reset(static_cast<int>(fd));
+    dir.Reset(fd);
     return true;
 }
 
 }  // namespace
 
-bool Locate(const std::string& path, bool followLast, Fd& dir, std::string& name, struct stat* entry)
+bool Locate(const std::string& path, Look look, Fd& dir, std::string& name, struct stat* entry, Fd* at)
 {
     if (path.empty()) {
         errno = ENOENT;
@@ -194,17 +341,19 @@ bool Locate(const std::string& path, bool followLast, Fd& dir, std::string& name
     if (OpenFolderDirectly(path, dir, last)) {
         rest.push_back(last);
     } else {
-        // A failure that the walk would meet as well is its answer.
-        if (errno != ELOOP && errno != ENAMETOOLONG && errno != ENOSYS && errno != EPERM && errno != EXDEV &&
-            !last.empty() && last != "." && last != "..") {
-            return false;
-        }
+        // Only a missing place or a file where a folder must stand answers for the walk. A link on the way, a
+        // path too long, and errors that answer nothing (EAGAIN under concurrent renames, ENOMEM, EINVAL) leave
+        // it to the walk.
+        if ((errno == ENOENT || errno == ENOTDIR) && !last.empty() && last != "." && last != "..") return false;
         dir.Reset(::open(path[0] == '/' ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
+        if (dir.Get() < 0) return false;
         PushPlaces(path, rest);
     }
     struct stat st{};
     bool exists = false;
-    if (!Walk(dir, rest, followLast, name, st, exists)) return false;
+    Fd opened;
+    if (!Walk(dir, rest, look, name, opened, st, exists, look == Look::Read && at != nullptr)) return false;
+    if (at != nullptr) at->Reset(opened.Release());
     if (entry != nullptr) {
         *entry = st;
         if (!exists) entry->st_mode = 0;
@@ -212,18 +361,27 @@ bool Locate(const std::string& path, bool followLast, Fd& dir, std::string& name
     return true;
 }
 
-// A regular file with a single name, reached through no link at all, is what no link rule concerns: the
-// kernel finds and opens it by the whole path, without a walk. -1 for any other path.
+int Reopen(int at, int dir, const std::string& name, int flags)
+{
+    const std::string self = "/proc/self/fd/" + std::to_string(at);
+    const int fd = ::open(self.c_str(), flags | O_CLOEXEC);
+    if (fd >= 0 || errno != ENOENT || ::access("/proc/self/fd", F_OK) == 0) return fd;
+    return ::openat(dir, name.c_str(), flags | O_NOFOLLOW | O_CLOEXEC);
+}
+
+// A regular file reached through no link at all is what no link rule concerns, and neither is a read where
+// the kernel applies the rule for links in shared folders itself (fs.protected_symlinks, on by default): the
+// kernel finds and opens it by the whole path, without a walk, and it is read only when it is the very file
+// that was looked at. -1 for any other path.
 int OpenPlainFile(const std::string& path, struct stat& named)
 {
-    if (path.empty() || ::fstatat(AT_FDCWD, path.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0 ||
-        !S_ISREG(named.st_mode) || named.st_nlink != 1) {
+    static const bool kernelFollows = LinkProtection("/proc/sys/fs/protected_symlinks");
+    if (path.empty() || ::fstatat(AT_FDCWD, path.c_str(), &named, kernelFollows ? 0 : AT_SYMLINK_NOFOLLOW) != 0 ||
+        !S_ISREG(named.st_mode)) {
         return -1;
     }
-    struct open_how how{};
-    how.flags = O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC;
-    how.resolve = RESOLVE_NO_SYMLINKS;
-    return static_cast<int>(::syscall(SYS_openat2, AT_FDCWD, path.c_str(), &how, sizeof how));
+    if (kernelFollows) return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    return OpenWithoutLinks(AT_FDCWD, path, O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY);
 }
 
 // Only a regular file is opened at all, and without blocking, so that a FIFO or a device never holds the
@@ -237,12 +395,13 @@ bool ReadWhole(const std::string& path, std::string& bytes, struct stat& st, std
         struct stat named;
         Fd fd(OpenPlainFile(path, named));
         if (fd.Get() < 0) {
-            Fd dir;
+            Fd dir, at;
             std::string name;
-            if (!Locate(path, true, dir, name, &named)) return false;
+            if (!Locate(path, Look::Read, dir, name, &named, &at)) return false;
             if (named.st_mode == 0 && ++missing < 3) continue;
             if (!S_ISREG(named.st_mode)) return false;
-            fd.Reset(::openat(dir.Get(), name.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
+            const bool readable = (::fcntl(at.Get(), F_GETFL) & O_PATH) == 0;
+            fd.Reset(readable ? at.Release() : Reopen(at.Get(), dir.Get(), name, O_RDONLY | O_NONBLOCK | O_NOCTTY));
             if (fd.Get() < 0 && errno == ENOENT) continue;
         }
         if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0) return false;
@@ -257,6 +416,7 @@ bool ReadWhole(const std::string& path, std::string& bytes, struct stat& st, std
 
 using detail::Fd;
 using detail::Locate;
+using detail::Look;
 using detail::ReadWhole;
 
 bool ReadRegular(const std::string& path, std::string& bytes)
@@ -270,14 +430,14 @@ bool Exists(const std::string& path)
     Fd dir;
     std::string name;
     struct stat st;
-    return Locate(path, true, dir, name, &st) && st.st_mode != 0;
+    return Locate(path, Look::Read, dir, name, &st) && st.st_mode != 0;
 }
 
 bool IsRefused(const std::string& path)
 {
     Fd dir;
     std::string name;
-    return !Locate(path, true, dir, name) && errno == EPERM;
+    return !Locate(path, Look::Read, dir, name) && errno == EPERM;
 }
 
 bool IsDirectory(const std::string& path)
@@ -285,7 +445,7 @@ bool IsDirectory(const std::string& path)
     Fd dir;
     std::string name;
     struct stat st;
-    return Locate(path, true, dir, name, &st) && S_ISDIR(st.st_mode);
+    return Locate(path, Look::Read, dir, name, &st) && S_ISDIR(st.st_mode);
 }
 
 bool IsReadOnly(const std::string& path)
@@ -293,7 +453,8 @@ bool IsReadOnly(const std::string& path)
     Fd dir;
     std::string name;
     struct stat st;
-    return Locate(path, true, dir, name, &st) && st.st_mode != 0 && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+    return Locate(path, Look::Read, dir, name, &st) && st.st_mode != 0 &&
+           (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
 std::string CurrentDir()

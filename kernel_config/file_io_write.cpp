@@ -303,14 +303,15 @@ bool KeepsEveryName(int dir)
 }
 
 // again is set when another writer removed or replaced the name meanwhile.
-bool ReplaceExisting(int dir, const std::string& name, const struct stat& old, const std::string& text, bool& again)
+bool ReplaceExisting(int dir, int at, const std::string& name, const struct stat& old, const std::string& text,
+                     bool& again)
 {
     if (!S_ISREG(old.st_mode)) return false;
     // The file's own permission decides, for the rename as well; reading it lets a failed write in place be
-    // undone.
-    const int flags = O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC;
-    Fd file(::openat(dir, name.c_str(), O_RDWR | flags));
-    if (file.Get() < 0 && errno == EACCES) file.Reset(::openat(dir, name.c_str(), O_WRONLY | flags));
+    // undone. It is the very file the walk judged, opened through the walk's descriptor.
+    const int flags = O_NONBLOCK | O_NOCTTY;
+    Fd file(Reopen(at, dir, name, O_RDWR | flags));
+    if (file.Get() < 0 && errno == EACCES) file.Reset(Reopen(at, dir, name, O_WRONLY | flags));
     struct stat opened;
     again = file.Get() < 0 && errno == ENOENT;
     if (file.Get() < 0 || ::fstat(file.Get(), &opened) != 0) return false;
@@ -330,8 +331,9 @@ bool ReplaceExisting(int dir, const std::string& name, const struct stat& old, c
     if (KeepsEveryName(dir)) return WriteInPlace(file.Get(), text);
     TempFile temp(dir);
     if (!temp.Create()) {
-        // A folder that takes no new entry while the file itself is writable.
-        return (errno == EACCES || errno == EPERM) && WriteInPlace(file.Get(), text);
+        // A folder that takes no new entry while the file itself is writable, or proc's folder of a process's
+        // open files, where a link opened a file, perhaps deleted, that has no folder of its own.
+        return (errno == EACCES || errno == EPERM || errno == ENOENT) && WriteInPlace(file.Get(), text);
     }
     // Owner and mode are set after the bytes, since a write may clear set-id bits.
     if (!WriteAll(temp.Handle(), text)) return false;
@@ -356,14 +358,14 @@ bool WriteWhole(const std::string& path, const std::string& text)
     // that the link rules always judge the very file that is opened.
     for (int attempt = 0; attempt < kLooks; ++attempt) {
         if (attempt >= 2) PauseAMoment();
-        Fd dir;
+        Fd dir, at;
         std::string name;
         struct stat old;
-        if (!Locate(path, true, dir, name, &old)) return false;
+        if (!Locate(path, Look::Write, dir, name, &old, &at)) return false;
         if (attempt == 0) RemoveLeftovers(dir.Get());
         if (old.st_mode != 0) {
             bool again = false;
-            if (ReplaceExisting(dir.Get(), name, old, text, again)) return true;
+            if (ReplaceExisting(dir.Get(), at.Get(), name, old, text, again)) return true;
             if (!again) return false;
             continue;
         }

@@ -1,6 +1,6 @@
 // A preloaded library for the fault tests that makes chosen calls fail or fall short. QV_FAULT lists faults as
 // "call:action:n" joined by commas: call is write, ftruncate, fsync, flock, fallocate (posix_fallocate too),
-// fsetxattr or tmpfile (an openat with O_TMPFILE); action an errno name, "short" (a write of half the bytes)
+// fsetxattr, tmpfile (an openat with O_TMPFILE) or openat2; action an errno name, "short" (a write of half the bytes)
 // or "zero" (a write of none); n the call of that kind that fails, counted from 1, or 0 for every call.
 #include <cerrno>
 #include <cstdarg>
@@ -9,6 +9,7 @@
 #include <cstring>
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <sys/syscall.h>
 #include <sys/types.h>
 
 namespace {
@@ -36,7 +37,8 @@ int Fail(const char* action)
 {
     static const struct { const char* name; int value; } names[] = {
         {"ENOSPC", ENOSPC}, {"ENOLCK", ENOLCK}, {"EINTR", EINTR}, {"EOPNOTSUPP", EOPNOTSUPP},
-        {"EWOULDBLOCK", EWOULDBLOCK}, {"EPERM", EPERM}};
+        {"EWOULDBLOCK", EWOULDBLOCK}, {"EPERM", EPERM}, {"EAGAIN", EAGAIN}, {"EINVAL", EINVAL},
+        {"ENOMEM", ENOMEM}};
     errno = EIO;
     for (const auto& n : names) errno = std::strcmp(n.name, action) == 0 ? n.value : errno;
     return -1;
@@ -80,6 +82,18 @@ int openat(int dir, const char* path, int flags, ...)
     const char* action = (flags & O_TMPFILE) == O_TMPFILE ? Hit("tmpfile") : nullptr;
     if (action != nullptr) return Fail(action);
     return QV_NEXT(openat)(dir, path, flags, mode);
+}
+
+long syscall(long number, ...)
+{
+    va_list args;
+    va_start(args, number);
+    long a[6];
+    for (long& arg : a) arg = va_arg(args, long);
+    va_end(args);
+    const char* action = number == SYS_openat2 ? Hit("openat2") : nullptr;
+    if (action != nullptr) return Fail(action);
+    return QV_NEXT(syscall)(number, a[0], a[1], a[2], a[3], a[4], a[5]);
 }
 
 }  // extern "C"

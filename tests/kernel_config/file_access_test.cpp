@@ -2,6 +2,7 @@
 // test, the existence test and numbered backups, also under real faults: special files, full disks, other
 // users' files and kills.
 #include <algorithm>
+#include <chrono>
 #include <climits>
 #include <cstring>
 #include <csignal>
@@ -488,10 +489,10 @@ TEST(Document, RecordsTheStartFolder)
 
 const uid_t kNobody = 65534;
 
-bool BecomeUser(uid_t user)
+bool BecomeUser(uid_t user, gid_t group = kNobody)
 {
-    const gid_t group = user;
-    return ::setgroups(1, &group) == 0 && ::setresgid(user, user, user) == 0 && ::setresuid(user, user, user) == 0;
+    if (group == kNobody) group = user;
+    return ::setgroups(1, &group) == 0 && ::setresgid(group, group, group) == 0 && ::setresuid(user, user, user) == 0;
 }
 
 int Sh(const std::string& command) { return std::system(("(" + command + ") >/dev/null 2>&1").c_str()); }
@@ -572,45 +573,175 @@ TEST(FileOwners, BackupsGrantNoMoreThanTheirSource)
 
 // Links planted in a sticky, world-writable folder towards root-only files: root follows only those that
 // he or the folder's owner owns, for reading, backups, writes and the settings file, whatever
-// fs.protected_symlinks says. Links in other folders keep working. Another user's symbolic link, or a second
-// name in his folder, leads root only to a file that this user may write.
+// fs.protected_symlinks says. Links in other folders keep working. Reads follow any other link as the kernel
+// does; another user's symbolic link, or a second name in his folder, leads a write only to a file that this
+// user may write (the kernel's answer, ACLs included: group bits first, unknown membership against him) and
+// reach.
 TEST(FileOwners, LinksInSharedFoldersFollowTheKernelsRule)
 {
     if (::geteuid() != 0) GTEST_SKIP() << "needs root to plant other users' links";
+    const uid_t kStranger = 1234;  // no account
     const struct {
         mode_t sharedMode;
-        uid_t sharedOwner, linkOwner, targetOwner;
-        bool folderLink, hard, followed;  // folderLink: the link names the folder instead of the files
-    } rows[] = {{01777, 0, kNobody, 0, false, false, false}, {01777, 0, kNobody, 0, true, false, false},
-                {01777, 0, 0, 0, false, false, true}, {01777, kNobody, kNobody, kNobody, false, false, true},
-                {0777, 0, kNobody, kNobody, false, false, true}, {01777, kNobody, kNobody, 0, false, false, false},
-                {0755, kNobody, kNobody, 0, false, false, false}, {0755, kNobody, kNobody, 0, true, false, false},
-                {0755, kNobody, 0, 0, false, true, false}, {0755, kNobody, 0, kNobody, false, true, true}};
+        uid_t sharedOwner, linkOwner, targetUid, targetGid;
+        mode_t targetMode, safeMode;
+        bool folderLink, hard, read, copied, written;  // folderLink: the link names the folder instead of the files
+        const char* acl = nullptr;                      // setfacl -m on the target, as root the kernel's answer
+    } rows[] = {{01777, 0, kNobody, 0, 0, 0644, 0711, false, false, false, false, false},
+                {01777, 0, kNobody, 0, 0, 0644, 0711, true, false, false, false, false},
+                {01777, 0, 0, 0, 0, 0644, 0711, false, false, true, true, true},
+                {01777, kNobody, kNobody, kNobody, kNobody, 0644, 0711, false, false, true, true, true},
+                {0777, 0, kNobody, kNobody, kNobody, 0644, 0711, false, false, true, true, true},
+                {01777, kNobody, kNobody, 0, 0, 0644, 0711, false, false, true, true, false},
+                {0755, kNobody, kNobody, 0, 0, 0644, 0711, false, false, true, true, false},
+                {0755, kNobody, kNobody, 0, 0, 0644, 0711, true, false, true, false, false},
+                {0755, kNobody, 0, 0, 0, 0644, 0711, false, true, true, true, false},
+                {0755, kNobody, 0, kNobody, kNobody, 0644, 0711, false, true, true, true, true},
+                {0755, kStranger, kStranger, 0, kStranger, 0606, 0711, false, false, true, true, false},
+                {0755, kStranger, kStranger, 0, 0, 0666, 0700, false, false, true, true, false},
+                {0555, kStranger, 0, 0, 0, 0600, 0711, false, true, true, true, false},
+                {0755, kStranger, kStranger, 0, 0, 0666, 0711, false, false, true, true, false, "u:1234:r"},
+                {0755, kStranger, kStranger, 0, 0, 0644, 0711, false, false, true, true, true, "u:1234:rw"}};
     for (const auto& row : rows) {
         TempDir dir;
         const std::string safe = dir.File("safe"), shared = dir.File("shared");
         const std::string path = shared + (row.folderLink ? "/d/config.c" : "/config.c");
-        ASSERT_TRUE(::chmod(dir.Path().c_str(), 0755) == 0 && ::mkdir(safe.c_str(), 0700) == 0 &&
-                    ::mkdir(shared.c_str(), 0700) == 0 && ::chown(shared.c_str(), row.sharedOwner, 0) == 0 &&
-                    ::chmod(shared.c_str(), row.sharedMode) == 0);
+        ASSERT_TRUE(::chmod(dir.Path().c_str(), 0755) == 0 && ::mkdir(safe.c_str(), row.safeMode) == 0 &&
+                    ::mkdir(shared.c_str(), 0700) == 0 && ::chown(shared.c_str(), row.sharedOwner, 0) == 0);
         for (const std::string name : {"/config.c", "/quorvane.ini"}) {
             WriteBytes(safe + name, "old");
             const std::string link = shared + (row.folderLink ? "/d" : name);
-            ASSERT_TRUE(::chown((safe + name).c_str(), row.targetOwner, row.targetOwner) == 0 &&
+            ASSERT_TRUE(::chown((safe + name).c_str(), row.targetUid, row.targetGid) == 0 &&
+                        ::chmod((safe + name).c_str(), row.targetMode) == 0 &&
                         ((row.folderLink && name != "/config.c") ||
                          (row.hard ? ::link((safe + name).c_str(), link.c_str()) == 0
                                    : ::symlink((row.folderLink ? safe : safe + name).c_str(), link.c_str()) == 0 &&
                                          ::lchown(link.c_str(), row.linkOwner, row.linkOwner) == 0)));
+            if (row.acl != nullptr && Sh(std::string("setfacl -m ") + row.acl + " " + safe + name) != 0) {
+                GTEST_SKIP() << "no ACLs here";
+            }
         }
-        EXPECT_EQ(Doc::ReadFileToString(path), row.followed ? "old" : "");
+        ASSERT_EQ(::chmod(shared.c_str(), row.sharedMode), 0);
+        const auto at = ::testing::Message() << "row " << &row - rows;
+        EXPECT_EQ(Doc::IsFileExist(path), row.read ? 1 : 0) << at;
+        EXPECT_EQ(Doc::ReadFileToString(path), row.read ? "old" : "") << at;
         {
             Doc doc(shared);  // writes its settings file at the end
-            EXPECT_EQ(doc.MakeBackupFile(path), row.followed ? path + ".bk001" : "err");
+            EXPECT_EQ(doc.MakeBackupFile(path), row.copied ? path + ".bk001" : "err") << at;
         }
-        EXPECT_EQ(Doc::WriteStringToFile(path, "new"), row.followed ? 1 : 0);
-        EXPECT_EQ(ReadBytes(safe + "/config.c"), row.followed ? "new" : "old");
-        EXPECT_EQ(ReadBytes(safe + "/quorvane.ini") == "old", !row.followed || row.folderLink);
+        EXPECT_EQ(Doc::WriteStringToFile(path, "new"), row.written ? 1 : 0) << at;
+        EXPECT_EQ(ReadBytes(safe + "/config.c"), row.written ? "new" : "old") << at;
+        EXPECT_EQ(ReadBytes(safe + "/quorvane.ini") == "old", !row.written || row.folderLink) << at;
     }
+}
+
+// A user who may rename entries of the folder swaps his link with the writer's own (renameat2 with
+// RENAME_EXCHANGE) while the writer saves through it, for seconds: as root in the swapper's folder and as a
+// user in a shared 2775 folder, the last name and a folder mid-path. The file his link names is never written.
+TEST(FileOwners, SwappedLinksNeverRedirectAWrite)
+{
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as other users";
+    const uid_t writer = 1235, swapper = 1236;
+    const gid_t team = 1237;
+    for (int row = 0; row < 4; ++row) {
+        const bool asUser = row >= 2, midPath = row % 2 == 1;
+        TempDir dir;
+        const uid_t owner = asUser ? writer : 0;
+        // Link texts of one length, so that a swap is not caught by the length of the text.
+        const std::string m = dir.File("m"), real = dir.File("real"), secret = dir.File("priv");
+        const std::string trusted = m + (midPath ? "/d" : "/config.c"), planted = m + "/e";
+        ASSERT_TRUE(::chmod(dir.Path().c_str(), 0755) == 0 && ::mkdir(m.c_str(), 0755) == 0 &&
+                    ::chown(m.c_str(), asUser ? 0 : swapper, team) == 0 &&
+                    ::chmod(m.c_str(), asUser ? 02775 : 0755) == 0);
+        for (const std::string& folder : {real, secret}) {
+            ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
+            WriteBytes(folder + "/config.c", folder == secret ? "secret" : "");
+            ASSERT_EQ(Sh("chown -R " + std::to_string(owner) + " " + folder + " && chmod 600 " + folder + "/*"), 0);
+        }
+        ASSERT_TRUE(::symlink((midPath ? real : real + "/config.c").c_str(), trusted.c_str()) == 0 &&
+                    ::lchown(trusted.c_str(), owner, owner) == 0 &&
+                    ::symlink((midPath ? secret : secret + "/config.c").c_str(), planted.c_str()) == 0 &&
+                    ::lchown(planted.c_str(), swapper, team) == 0);
+        const pid_t swap = ::fork();
+        if (swap == 0) {
+            ::alarm(30);
+            for (bool swapping = BecomeUser(swapper, team); swapping;) {
+                swapping = ::renameat2(AT_FDCWD, trusted.c_str(), AT_FDCWD, planted.c_str(), RENAME_EXCHANGE) == 0;
+            }
+            ::_exit(1);
+        }
+        const int hits = InChild([&] {
+            if (asUser && !BecomeUser(writer, team)) return 255;
+            int n = 0;
+            for (const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+                 std::chrono::steady_clock::now() < end && n < 200;) {
+                Doc::WriteStringToFile(m + (midPath ? "/d/config.c" : "/config.c"), "new");
+                if (ReadBytes(secret + "/config.c") == "secret") continue;
+                WriteBytes(secret + "/config.c", "secret");
+                ++n;
+            }
+            return n;
+        });
+        ::kill(swap, SIGKILL);
+        ::waitpid(swap, nullptr, 0);
+        EXPECT_EQ(hits, 0) << (asUser ? "as a user, " : "as root, ") << (midPath ? "mid-path" : "last name");
+    }
+}
+
+// Links of proc name no path that the walk could follow: a container's file through /proc/PID/root (a mount
+// namespace with a tmpfs over a folder), and /proc/self/fd/N of a deleted file, are the kernel's to open, and
+// their files are read, backed up where their folder takes one, and written; the host's file of that name and
+// the folder of the deleted file are left as they are.
+TEST(FileOwners, LinksOfProcAreOpenedByTheKernel)
+{
+    TempDir dir;
+    const std::string gone = dir.File("g");
+    WriteBytes(gone, "deleted");
+    const int held = ::open(gone.c_str(), O_RDWR | O_CLOEXEC);
+    ASSERT_TRUE(held >= 0 && ::unlink(gone.c_str()) == 0);
+    const std::string fd = "/proc/self/fd/" + std::to_string(held);
+    EXPECT_EQ(Doc::IsFileExist(fd), 1);
+    EXPECT_EQ(Doc::ReadFileToString(fd), "deleted");
+    EXPECT_EQ(Doc("").MakeBackupFile(fd), "err");
+    EXPECT_EQ(Doc::WriteStringToFile(fd, "new"), 1);
+    char bytes[8] = "";
+    EXPECT_TRUE(::pread(held, bytes, sizeof bytes, 0) == 3 && std::string(bytes, 3) == "new");
+    EXPECT_TRUE(Entries(dir.Path()).empty());
+    ::close(held);
+
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root for a mount namespace";
+    const std::string box = dir.File("box");
+    ASSERT_EQ(::mkdir(box.c_str(), 0755), 0);
+    WriteBytes(box + "/config.c", "host");
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t container = ::fork();
+    if (container == 0) {
+        ::alarm(30);
+        const char go = ::unshare(CLONE_NEWNS) == 0 &&
+                        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+                        ::mount("qvtest", box.c_str(), "tmpfs", 0, nullptr) == 0;
+        WriteBytes(box + "/config.c", go ? "container" : "host");
+        (void)!::write(ready[1], &go, 1);
+        ::pause();
+    }
+    char go = 0;
+    const bool started = ::read(ready[0], &go, 1) == 1;
+    const std::string path = "/proc/" + std::to_string(container) + "/root" + box + "/config.c";
+    if (go == 1) {
+        EXPECT_EQ(Doc::ReadFileToString(path), "container");
+        EXPECT_EQ(Doc("").MakeBackupFile(path), path + ".bk001");
+        EXPECT_EQ(Doc::WriteStringToFile(path, "new"), 1);
+        // The kernel itself reads the container's files.
+        EXPECT_TRUE(ReadBytes(path) == "new" && ReadBytes(path + ".bk001") == "container");
+    }
+    ::kill(container, SIGKILL);
+    ::waitpid(container, nullptr, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    if (started && go != 1) GTEST_SKIP() << "no private mount namespace with a tmpfs";
+    EXPECT_EQ(Entries(box), std::vector<std::string>{"config.c"});
+    EXPECT_EQ(ReadBytes(box + "/config.c"), "host");
 }
 
 // A replaced file keeps its ACL and extended attributes; where one cannot be set on the new file, the file is
@@ -768,12 +899,14 @@ TEST(FileOwners, FailedWritesInPlacePutTheOldBytesBack)
     }
 }
 
-// A write that takes nothing, locks that fail or that another holds: no spinning, no waiting, no failure
-// where none is needed, no temporary file left. Two editors that create one new file both succeed.
+// A write that takes nothing, locks that fail or that another holds, openat2 errors that answer nothing: no
+// spinning, no waiting, no failure where none is needed, no temporary file left. Two editors that create one
+// new file both succeed.
 TEST(FileOwners, WritersNeverSpinOrWait)
 {
     for (const char* faults : {"write:zero:0", "tmpfile:EOPNOTSUPP:0,flock:ENOLCK:0",
-                               "tmpfile:EOPNOTSUPP:0,flock:EINTR:0", "tmpfile:EOPNOTSUPP:0,flock:EWOULDBLOCK:0"}) {
+                               "tmpfile:EOPNOTSUPP:0,flock:EINTR:0", "tmpfile:EOPNOTSUPP:0,flock:EWOULDBLOCK:0",
+                               "openat2:EAGAIN:0", "openat2:EINVAL:0", "openat2:ENOMEM:0", "openat2:EAGAIN:1"}) {
         TempDir dir;
         const std::string path = dir.File("config.c");
         const int ok = faults[0] == 'w' ? 0 : 1;
