@@ -241,7 +241,10 @@ bool ReadWhole(const std::string& path, std::string& bytes, struct stat& st, std
             std::string name;
             if (!Locate(path, true, dir, name, &named)) return false;
             if (named.st_mode == 0 && ++missing < 3) continue;
-            if (!S_ISREG(named.st_mode)) return false;
+            if (!S_ISREG(named.st_mode)) {
+                errno = named.st_mode == 0 ? ENOENT : EINVAL;
+                return false;
+            }
             fd.Reset(::openat(dir.Get(), name.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
             if (fd.Get() < 0 && errno == ENOENT) continue;
         }
