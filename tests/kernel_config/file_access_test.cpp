@@ -307,6 +307,11 @@ TEST(WriteFile, KilledWritesLeaveOldOrNewAndNoStray)
     TempDir dir;
     const std::string path = dir.File("config.c");
     const std::string texts[2] = {std::string(200000, 'a'), std::string(300000, 'b')};
+    // Root hands each temporary file to the file's owner before it is renamed.
+    if (::geteuid() == 0) {
+        WriteBytes(path, "");
+        ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+    }
     WriteBytes(dir.File(".qvtmp-left"), "x");
     WriteBytes(dir.File(".qvtmp-1-new"), "x");  // a living writer's, not locked yet
     const int held = ::open(dir.File(".qvtmp-held").c_str(), O_CREAT | O_RDWR | O_CLOEXEC, 0600);
@@ -695,18 +700,25 @@ TEST_P(EveryDisk, TakesWritesAndBackups)
             ::symlink(dir.File("fine.c").c_str(), (disk + "/fine.c").c_str()) == 0) {
             bad |= Doc("").MakeBackupFile(disk + "/fine.c") == disk + "/fine.c.bk001" ? 0 : 32;
         }
-        const std::string append = disk + "/append";
+        // Beneath bindfs, which does not report the flag: its first save keeps one temporary file, and then
+        // saves go in place while backups and new files, which would each keep one, fail.
+        const bool unseen = GetParam() == "bindfs";
+        const std::string append = disk + "/append", flagged = (unseen ? under : disk) + "/append";
         if (::mkdir(append.c_str(), 0755) == 0 && Doc::WriteStringToFile(append + "/config.c", "old") == 1 &&
-            Sh("chattr +a " + append) == 0) {
+            Sh("chattr +a " + flagged) == 0) {
             {
                 Doc doc(append);  // creates its settings file at the end, and rewrites it at the second
                 bad |= Doc::WriteStringToFile(append + "/config.c", "new") == 1 &&
                        ReadBytes(append + "/config.c") == "new" &&
-                       doc.MakeBackupFile(append + "/config.c") == append + "/config.c.bk001" ? 0 : 64;
+                       doc.MakeBackupFile(append + "/config.c") == (unseen ? "err" : append + "/config.c.bk001")
+                           ? 0 : 64;
             }
-            { Doc again(append); }
-            bad |= NoTemporaries(append) && Entries(append).size() == 3 ? 0 : 64;
-            Sh("chattr -a " + append);
+            {
+                Doc again(append);
+                bad |= Doc::WriteStringToFile(append + "/config.c", "again") == 1 ? 0 : 64;
+            }
+            bad |= NoTemporaries(append) != unseen && Entries(append).size() == (unseen ? 2u : 3u) ? 0 : 64;
+            Sh("chattr -a " + flagged);
         }
         // Three editors at once, each backing config.c up and saving it: every backup a name of its own, every
         // save a success.
@@ -723,7 +735,7 @@ TEST_P(EveryDisk, TakesWritesAndBackups)
                     char go;
                     ::close(start[1]);
                     (void)!::read(start[0], &go, 1);  // all three start at once
-                    const bool copied = Doc("").MakeBackupFile(config) != "err";
+                    const bool copied = Doc("").MakeBackupFile(config).rfind(config + ".bk", 0) == 0;
                     ::_exit(copied + 2 * Doc::WriteStringToFile(config, std::string(5000 + i, 'a')));
                 }
             }
