@@ -35,14 +35,15 @@ bool IsReadOnly(const std::string& path);
 // The text is normally built in a private temporary file beside the target and renamed over it, keeping
 // owner, group, mode and extended attributes (the ACL included). Where that cannot keep them all, or would
 // split hard links, or the folder refuses new entries or gives up no name (append-only, immutable, flags that
-// cannot be read, or a rename refused), or the name is a mount point, the file is overwritten in place: its new length is reserved on the
-// disk where the file system can, and when a later step fails the old bytes are put back before false is
-// returned. A new file appears under its name only when whole. When another writer replaces the file at the
-// same moment, the last whole text stands and both results are true. A temporary file left by a killed writer
-// is removed by the next writer into the folder, whoever owns it, where he may remove it; one that the folder
-// keeps (a folder that refuses removal without saying so, as FUSE over an append-only one) makes every later
-// write there in place, and new files and backups there are then made only where the file system offers
-// unnamed temporary files, so the folder keeps at most one such file (one per writer still running).
+// cannot be read, or a rename refused), or the name is a mount point, the file is overwritten in place: its new
+// length is reserved on the disk where the file system can, and when a later step fails the old bytes are put
+// back before false is returned. A new file appears under its name only when whole. When another writer
+// replaces the file at the same moment, the last whole text stands and both results are true. A temporary
+// file left by a killed writer is removed by the next writer into the folder, whoever owns it, where he may
+// remove it; one that the folder keeps (a folder that refuses removal without saying so, as FUSE over an
+// append-only one) makes every later write there in place, and new files and backups there are then made only
+// where the file system offers unnamed temporary files, so the folder keeps at most one such file (one per
+// writer still running).
 // Exceptions: when the folder cannot be synced after the rename, the result is false while the new text
 // stands (it may not survive a power loss); and a file that the caller may write but not read is not put back
 // after a failed write in place, so it may be left cut or mixed.

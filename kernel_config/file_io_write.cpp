@@ -182,8 +182,10 @@ bool TempFile::Name(const std::string& name, bool exclusive)
     return true;
 }
 
-// No hard links either (FAT). Every writer takes a backup's name by an exclusive create, which these file
-// systems honour, so the empty file it makes is this writer's own until the whole file replaces it.
+// No hard links either (FAT). An exclusive create, which these file systems honour, takes the name, so the
+// empty file it makes is this writer's own until the whole file replaces it, however long the move takes.
+// Unless exclusive, the name is only found free just before the move: a writer that names it meanwhile is
+// replaced, as by a save a moment later.
 bool TempFile::MoveOnto(const std::string& name, bool exclusive)
 {
     struct stat taken, named;
