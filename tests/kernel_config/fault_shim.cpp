@@ -1,6 +1,6 @@
 // A preloaded library for the fault tests that makes chosen calls fail, fall short or take long. QV_FAULT lists
 // faults as "call:action:n" or "call:action:n:name" joined by commas: call is write, ftruncate, fsync, flock,
-// fallocate (posix_fallocate too), fsetxattr, ioctl, renameat, renameat2, linkat, unlinkat, tmpfile (an openat
+// fallocate (posix_fallocate too), fsetxattr, renameat, renameat2, linkat, unlinkat, tmpfile (an openat
 // with O_TMPFILE) or look (fstatat, or an openat that creates nothing); action an errno name, "short" (a write
 // of half the bytes), "zero" (a write of none) or "slow" (a rename that takes 0.8 s); n the call of that kind
 // that fails, counted from 1, or 0 for every call; name, where given, counts only calls on an entry of that name.
@@ -94,14 +94,6 @@ int openat(int dir, const char* path, int flags, ...)
 int fstatat(int dir, const char* path, struct stat* st, int flags)
 {
     QV_FAULTY(Hit("look", path), fstatat, dir, path, st, flags)
-}
-int ioctl(int fd, unsigned long request, ...)
-{
-    va_list args;
-    va_start(args, request);
-    void* argument = va_arg(args, void*);
-    va_end(args);
-    QV_FAULTY(Hit("ioctl"), ioctl, fd, request, argument)
 }
 int renameat(int from, const char* name, int to, const char* newName)
 {
