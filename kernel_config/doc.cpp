@@ -63,11 +63,12 @@ int CQuorvaneConfiguratorDoc::IsFileExist(const std::string& path)
 
 std::string CQuorvaneConfiguratorDoc::MakeBackupFile(const std::string& path)
 {
-    // A name the link rules refuse is there but cannot be copied: "err", as for a file that cannot be opened.
-    if (!IsFileExist(path) && !fsys::IsRefused(path)) return "non";
     std::vector<std::string> names;
     names.reserve(999);
     for (int n = 1; n <= 999; ++n) names.push_back(mbtext::Format("%s.bk%03d", {path, n}));
-    const std::string name = fsys::CopyToFirstFree(path, names);
-    return name.empty() ? "err" : name;
+    // Only a source that is not there is "non"; one that cannot be looked at, read, or followed under the link
+    // rules is "err", as is a copy that fails.
+    bool missing = false;
+    const std::string name = fsys::CopyToFirstFree(path, names, missing);
+    return !name.empty() ? name : missing ? "non" : "err";
 }

@@ -33,8 +33,6 @@ bool ReadRegular(const std::string& path, std::string& bytes);
 // Any directory entry of that name: file, folder, or a link that resolves.
 bool Exists(const std::string& path);
 bool IsDirectory(const std::string& path);
-// A name that is there but that the rule for shared folders refuses to follow.
-bool IsRefused(const std::string& path);
 // An existing entry whose mode has no write bit at all, whoever runs the program.
 bool IsReadOnly(const std::string& path);
 
@@ -42,25 +40,34 @@ bool IsReadOnly(const std::string& path);
 // bytes are kept, with two exceptions below. A file the caller may not write is not written.
 // The text is normally built in a private temporary file beside the target and renamed over it, keeping
 // owner, group, mode and extended attributes (the ACL included). Where that cannot keep them all, or would
-// split hard links, or the folder refuses new entries or gives up no name (append-only, immutable, or a rename
-// refused), or the name is a mount point, the file is overwritten in place: its new length is reserved on the
-// disk where the file system can, and when a later step fails the old bytes are put back before false is
-// returned. A new file appears under its name only when whole. When another writer replaces the file at the
-// same moment, the last whole text stands and both results are true.
+// split hard links, or the folder refuses new entries or gives up no name (append-only, immutable, flags that
+// cannot be read, or a rename refused), or the name is a mount point, the file is overwritten in place: its new
+// length is reserved on the disk where the file system can, and when a later step fails the old bytes are put
+// back before false is returned. A new file appears under its name only when whole. When another writer
+// replaces the file at the same moment, the last whole text stands and both results are true. A temporary
+// file left by a killed writer is removed by the next writer into the folder, whoever owns it, where he may
+// remove it; one that the folder keeps (a folder that refuses removal without saying so, as FUSE over an
+// append-only one) makes every later write there in place, and new files and backups there are then made only
+// where the file system offers unnamed temporary files, so the folder keeps at most one such file (one per
+// writer still running).
 // Exceptions: when the folder cannot be synced after the rename, the result is false while the new text
 // stands (it may not survive a power loss); and a file that the caller may write but not read is not put back
 // after a failed write in place, so it may be left cut or mixed.
 bool WriteWhole(const std::string& path, const std::string& text);
 
 // Copies the regular file from, bytes and modification time, to the first of names (all in one folder) that
-// no entry of any kind takes, dangling links included. The time is kept as closely as the folder's file system
-// holds it; only a failed copy of the bytes fails. The copy keeps the source's owner and group where the
-// caller may set them; its mode never lets anyone read, write or run it who could not do so with the source
-// (no set-id or sticky bit, no ACL). The copy appears under its name only when whole, and nothing is ever
-// replaced, also by copies made at once on file systems without an exclusive rename (exFAT, FUSE): writers of
-// this machine take the name under the folder's lock. The name used, or "" when every name is taken or the copy
-// fails, and also when the folder cannot be synced after the copy was named (the copy then stands).
-std::string CopyToFirstFree(const std::string& from, const std::vector<std::string>& names);
+// no entry of any kind takes, dangling links included. The source is read first; missing is set when it is not
+// there (looked at again, as every read is, when its name is missing for a moment), and not for any other
+// failure. The time is kept as closely as the folder's file system holds it; only a failed copy of the bytes
+// fails. The copy keeps the source's owner and group where the caller may set them; its mode never lets anyone
+// read, write or run it who could not do so with the source (no set-id or sticky bit, no ACL). Nothing is ever
+// replaced and no two copies take one name, whoever is slow: the name is taken by a step that fails where any
+// entry stands. The copy appears under its name only when whole, except on file systems with neither an
+// exclusive rename nor hard links (FAT): there the name is taken by an exclusive create, and an empty file
+// stands under it until the whole copy is moved onto it (for good, when the writer is killed in that moment).
+// The name used, or "" when every name is taken or the copy fails, and also when the folder cannot be synced
+// after the copy was named (the copy then stands).
+std::string CopyToFirstFree(const std::string& from, const std::vector<std::string>& names, bool& missing);
 
 // The process's current folder, "" when it cannot be read.
 std::string CurrentDir();

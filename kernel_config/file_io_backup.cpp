@@ -55,10 +55,9 @@ mode_t BackupMode(const struct stat& src, const AclBits* acl, uid_t uid, gid_t g
 // mode that grants nobody more than the source did, no ACL, and the source's times as closely as the file
 // system keeps them. The times are set after the bytes have reached the disk, since a later flush would renew
 // them.
-bool FillBackup(TempFile& temp, const std::string& from, struct stat& src)
+bool FillBackup(TempFile& temp, const std::string& bytes, const std::string& aclValue, const struct stat& src)
 {
-    std::string bytes, aclValue;
-    if (!ReadWhole(from, bytes, src, &aclValue) || !temp.Create()) return false;
+    if (!temp.Create()) return false;
     const int fd = temp.Handle();
     // The folder's default ACL would give the copy entries that the source may lack.
     if (::fremovexattr(fd, kAccessAcl) != 0 && errno != ENODATA && errno != EOPNOTSUPP) return false;
@@ -89,21 +88,28 @@ bool FillBackup(TempFile& temp, const std::string& from, struct stat& src)
 
 using namespace detail;
 
-std::string CopyToFirstFree(const std::string& from, const std::vector<std::string>& names)
+std::string CopyToFirstFree(const std::string& from, const std::vector<std::string>& names, bool& missing)
 {
+    // The source is read first, so that it is looked at again as every read is when its name is missing for a
+    // moment.
+    std::string bytes, aclValue;
+    struct stat src;
+    missing = false;
+    if (!ReadWhole(from, bytes, src, &aclValue)) {
+        missing = errno == ENOENT || errno == ENOTDIR;
+        return std::string();
+    }
     Fd dir;
     std::string first;
     if (names.empty() || !Locate(names.front(), Look::NewName, dir, first)) return std::string();
-    RemoveLeftovers(dir.Get());
-    TempFile temp(dir.Get());
-    struct stat src;
+    TempFile temp(dir.Get(), RemoveLeftovers(dir.Get()));
     bool filled = false;
     for (const std::string& to : names) {
         const std::string name = NameOf(to);
         struct stat st;
         if (::fstatat(dir.Get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 || errno != ENOENT) continue;
         if (!filled) {
-            if (!FillBackup(temp, from, src)) return std::string();
+            if (!FillBackup(temp, bytes, aclValue, src)) return std::string();
             filled = true;
         }
         if (temp.Name(name)) return SyncFolder(dir.Get()) ? to : std::string();

@@ -85,16 +85,17 @@ bool WriteAll(int fd, const std::string& text);
 bool PReadAll(int fd, std::size_t sizeHint, std::string& bytes);
 // Makes a changed name last through a power loss.
 bool SyncFolder(int dir);
-// Removes temporary files that this user's killed writers left in the folder.
-void RemoveLeftovers(int dir);
+// Removes temporary files that killed writers left in the folder; false when the folder refuses to give one up.
+bool RemoveLeftovers(int dir);
 
 // A new file in a folder that has no name until it is whole, and that only its writer may open meanwhile
 // (mode 0600): an O_TMPFILE where the file system offers one, else a hidden named file that the next writer
-// into the folder removes if this process is killed. Named temporary files only ever move to their final
-// name, so that none can be left as a second name of a kept file.
+// into the folder removes if this process is killed. Named temporary files only move to their final name or,
+// where the file system cannot move without replacing, become its second name and then lose their own; none is
+// named in a folder that refuses to give names up (named false), where it would stay.
 class TempFile {
 public:
-    explicit TempFile(int dir) : m_dir(dir) {}
+    explicit TempFile(int dir, bool named = true) : m_dir(dir), m_named(named) {}
     TempFile(const TempFile&) = delete;
     TempFile& operator=(const TempFile&) = delete;
     ~TempFile() { Discard(); }
@@ -105,8 +106,11 @@ public:
     // errno tells why on failure.
     bool Create();
 
-    // Gives the whole file the name; never replaces an existing entry (errno EEXIST then).
-    bool Name(const std::string& name);
+    // Gives the whole file the name; never replaces an existing entry (errno EEXIST then). On file systems with
+    // neither an exclusive rename nor hard links (FAT), an exclusive create takes the name and the whole file is
+    // moved onto that empty file; unless exclusive, the name is only found free just before the move instead,
+    // so that a file that another writer names meanwhile is replaced.
+    bool Name(const std::string& name, bool exclusive = true);
 
     // Puts the whole file in place of name in one step.
     bool Replace(const std::string& name);
@@ -118,11 +122,14 @@ private:
 
     bool StillNamed() const;
 
+    bool MoveOnto(const std::string& name, bool exclusive);
+
     void Discard();
 
     static std::string FreshName();
 
     int m_dir;
+    bool m_named;
     Fd m_fd;
     std::string m_name;
 };

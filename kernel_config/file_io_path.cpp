@@ -399,7 +399,10 @@ bool ReadWhole(const std::string& path, std::string& bytes, struct stat& st, std
             std::string name;
             if (!Locate(path, Look::Read, dir, name, &named, &at)) return false;
             if (named.st_mode == 0 && ++missing < 3) continue;
-            if (!S_ISREG(named.st_mode)) return false;
+            if (!S_ISREG(named.st_mode)) {
+                errno = named.st_mode == 0 ? ENOENT : EINVAL;
+                return false;
+            }
             const bool readable = (::fcntl(at.Get(), F_GETFL) & O_PATH) == 0;
             fd.Reset(readable ? at.Release() : Reopen(at.Get(), dir.Get(), name, O_RDONLY | O_NONBLOCK | O_NOCTTY));
             if (fd.Get() < 0 && errno == ENOENT) continue;
@@ -431,13 +434,6 @@ bool Exists(const std::string& path)
     std::string name;
     struct stat st;
     return Locate(path, Look::Read, dir, name, &st) && st.st_mode != 0;
-}
-
-bool IsRefused(const std::string& path)
-{
-    Fd dir;
-    std::string name;
-    return !Locate(path, Look::Read, dir, name) && errno == EPERM;
 }
 
 bool IsDirectory(const std::string& path)

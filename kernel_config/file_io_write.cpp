@@ -97,36 +97,37 @@ bool SyncFolder(int dir)
     return ::fsync(list.Get()) == 0 || errno == EINVAL || errno == EROFS || errno == EOPNOTSUPP;
 }
 
-// Removes temporary files that this user's killed writers left in the folder; a living writer's file is
-// locked, and other users' files are theirs.
-void RemoveLeftovers(int dir)
+// Removes temporary files that killed writers left in the folder, whoever they were handed to, where this
+// writer may remove them; a living writer's file is locked. False when one that this writer may remove (his
+// own, or any for root) stays: the folder refuses to give names up, although it may not say so (FUSE).
+bool RemoveLeftovers(int dir)
 {
     const int listFd = ::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (listFd < 0) return;
+    if (listFd < 0) return true;
     DIR* list = ::fdopendir(listFd);
     if (list == nullptr) {
         ::close(listFd);
-        return;
+        return true;
     }
+    bool removed = true;
     while (const struct dirent* entry = ::readdir(list)) {
         if (std::strncmp(entry->d_name, kTempPrefix, sizeof kTempPrefix - 1) != 0) continue;
         struct stat held, named;
-        if (::fstatat(dir, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(named.st_mode) ||
-            named.st_uid != ::geteuid()) {
-            continue;
-        }
+        if (::fstatat(dir, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(named.st_mode)) continue;
         Fd fd(::openat(dir, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
         if (fd.Get() < 0 || ::fstat(fd.Get(), &held) != 0 || !SameFile(held, named)) continue;
         if ((::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) || !IsLeftover(entry->d_name)) {
             continue;
         }
-        if (::fstatat(dir, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(held, named)) {
-            ::unlinkat(dir, entry->d_name, 0);
+        if (::fstatat(dir, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(held, named) &&
+            ::unlinkat(dir, entry->d_name, 0) != 0 && errno != ENOENT &&
+            (named.st_uid == ::geteuid() || ::geteuid() == 0)) {
+            removed = false;
         }
     }
     ::closedir(list);
+    return removed;
 }
-
 
 bool TempFile::Create()
 {
@@ -136,6 +137,10 @@ bool TempFile::Create()
         return true;
     }
     if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return false;
+    if (!m_named) {
+        errno = EPERM;
+        return false;
+    }
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string name = FreshName();
         m_fd.Reset(::openat(m_dir, name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
@@ -147,34 +152,14 @@ bool TempFile::Create()
         Lock();
         // A cleaner may have taken it for a leftover before the lock was held; then try another name.
         if (StillNamed()) return true;
-        m_name.clear();
+        Discard();
     }
     m_fd.Reset();
     errno = EEXIST;
     return false;
 }
 
-namespace {
-
-// The folder's lock, held by writers of this machine while they look for a free name and take it. It is waited
-// for a short while only, and done without where the file system has no locks.
-class FolderLock {
-public:
-    explicit FolderLock(int dir) : m_fd(::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC))
-    {
-        for (int attempt = 0; m_fd.Get() >= 0 && attempt < 500; ++attempt) {
-            if (::flock(m_fd.Get(), LOCK_EX | LOCK_NB) == 0 || (errno != EWOULDBLOCK && errno != EINTR)) return;
-            PauseAMoment();
-        }
-    }
-
-private:
-    Fd m_fd;  // closing it releases the lock
-};
-
-}  // namespace
-
-bool TempFile::Name(const std::string& name)
+bool TempFile::Name(const std::string& name, bool exclusive)
 {
     if (m_name.empty()) {
         const std::string self = "/proc/self/fd/" + std::to_string(m_fd.Get());
@@ -185,18 +170,41 @@ bool TempFile::Name(const std::string& name)
     }
     if (::renameat2(m_dir, m_name.c_str(), m_dir, name.c_str(), RENAME_NOREPLACE) != 0) {
         if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) return false;
-        // File systems without that rename (FAT, FUSE): the name must be free just before the move, and the
-        // writers of this machine take the folder's lock around the two steps so that no two take one name.
-        const FolderLock lock(m_dir);
-        struct stat st;
-        if (::fstatat(m_dir, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 || errno != ENOENT) {
-            errno = EEXIST;
+        // File systems without that rename (FUSE): a second name replaces nothing either, however slow the disk,
+        // and the temporary name then goes (where the folder lets it go; else the next writer finds it).
+        if (::linkat(m_dir, m_name.c_str(), m_dir, name.c_str(), 0) == 0) {
+            ::unlinkat(m_dir, m_name.c_str(), 0);
+        } else if (errno == EEXIST || !MoveOnto(name, exclusive)) {
             return false;
         }
-        if (!StillNamed() || ::renameat(m_dir, m_name.c_str(), m_dir, name.c_str()) != 0) return false;
     }
     m_name.clear();
     return true;
+}
+
+// No hard links either (FAT). An exclusive create, which these file systems honour, takes the name, so the
+// empty file it makes is this writer's own until the whole file replaces it, however long the move takes.
+// Unless exclusive, the name is only found free just before the move: a writer that names it meanwhile is
+// replaced, as by a save a moment later.
+bool TempFile::MoveOnto(const std::string& name, bool exclusive)
+{
+    struct stat taken, named;
+    if (!exclusive) {
+        if (::fstatat(m_dir, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 || errno != ENOENT) {
+            errno = EEXIST;
+            return false;
+        }
+        return ::renameat(m_dir, m_name.c_str(), m_dir, name.c_str()) == 0;
+    }
+    const Fd empty(::openat(m_dir, name.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (empty.Get() < 0) return false;
+    const bool own = ::fstat(empty.Get(), &taken) == 0 &&
+                     ::fstatat(m_dir, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(taken, named);
+    if (own && ::renameat(m_dir, m_name.c_str(), m_dir, name.c_str()) == 0) return true;
+    const int error = own ? errno : EEXIST;
+    if (own) ::unlinkat(m_dir, name.c_str(), 0);
+    errno = error;
+    return false;
 }
 
 bool TempFile::Replace(const std::string& name)
@@ -221,9 +229,11 @@ bool TempFile::StillNamed() const
            ::fstatat(m_dir, m_name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(held, named);
 }
 
+// The name carries this process's id, so no other writer makes it: it goes even when the file cannot be
+// looked at.
 void TempFile::Discard()
 {
-    if (!m_name.empty() && StillNamed()) ::unlinkat(m_dir, m_name.c_str(), 0);
+    if (!m_name.empty()) ::unlinkat(m_dir, m_name.c_str(), 0);
     m_name.clear();
 }
 
@@ -281,30 +291,34 @@ bool TakeOver(int temp, int file, const struct stat& old)
 }
 
 // A missing file: 1 created, 0 failed, -1 when another writer created the name meanwhile.
-int CreateNew(int dir, const std::string& name, const std::string& text)
+int CreateNew(int dir, const std::string& name, const std::string& text, bool givesUpNames)
 {
-    TempFile temp(dir);
+    TempFile temp(dir, givesUpNames);
     if (!temp.Create() || !WriteAll(temp.Handle(), text)) return 0;
     // The mode a plain creation would give, now that the file is whole. File systems with fixed modes refuse
     // the change and keep theirs.
     (void)::fchmod(temp.Handle(), NewFileMode(dir));
     if (::fsync(temp.Handle()) != 0) return 0;
-    if (temp.Name(name)) return SyncFolder(dir) ? 1 : 0;
+    if (temp.Name(name, false)) return SyncFolder(dir) ? 1 : 0;
     return errno == EEXIST ? -1 : 0;
 }
 
-// A folder marked append-only or immutable (chattr +a, +i) gives up no name.
+// A folder marked append-only or immutable (chattr +a, +i) gives up no name; nor, as far as the writer can
+// tell, does one whose flags cannot be read, unless its file system has no such flags (FUSE).
 bool KeepsEveryName(int dir)
 {
     const Fd folder(::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     int flags = 0;
-    return folder.Get() >= 0 && ::ioctl(folder.Get(), FS_IOC_GETFLAGS, &flags) == 0 &&
-           (flags & (FS_APPEND_FL | FS_IMMUTABLE_FL)) != 0;
+    if (folder.Get() < 0 || ::ioctl(folder.Get(), FS_IOC_GETFLAGS, &flags) != 0) {
+        return folder.Get() < 0 || (errno != ENOTTY && errno != EOPNOTSUPP && errno != ENOSYS);
+    }
+    return (flags & (FS_APPEND_FL | FS_IMMUTABLE_FL)) != 0;
 }
 
-// again is set when another writer removed or replaced the name meanwhile.
+// again is set when another writer removed or replaced the name meanwhile. givesUpNames is false where the
+// folder already kept a temporary file that it should have given up.
 bool ReplaceExisting(int dir, int at, const std::string& name, const struct stat& old, const std::string& text,
-                     bool& again)
+                     bool givesUpNames, bool& again)
 {
     if (!S_ISREG(old.st_mode)) return false;
     // The file's own permission decides, for the rename as well; reading it lets a failed write in place be
@@ -328,7 +342,7 @@ bool ReplaceExisting(int dir, int at, const std::string& name, const struct stat
     if (linked) return WriteInPlace(file.Get(), text);
 
     // A folder that takes new entries but lets none go (append-only) would keep every temporary file.
-    if (KeepsEveryName(dir)) return WriteInPlace(file.Get(), text);
+    if (!givesUpNames || KeepsEveryName(dir)) return WriteInPlace(file.Get(), text);
     TempFile temp(dir);
     if (!temp.Create()) {
         // A folder that takes no new entry while the file itself is writable, or proc's folder of a process's
@@ -356,20 +370,21 @@ bool WriteWhole(const std::string& path, const std::string& text)
     // Another writer's rename may also replace the file, or on FUSE file systems remove its name for a moment,
     // between the look and the open: then the path is walked again, after a pause from the third time on, so
     // that the link rules always judge the very file that is opened.
+    bool givesUpNames = true;
     for (int attempt = 0; attempt < kLooks; ++attempt) {
         if (attempt >= 2) PauseAMoment();
         Fd dir, at;
         std::string name;
         struct stat old;
         if (!Locate(path, Look::Write, dir, name, &old, &at)) return false;
-        if (attempt == 0) RemoveLeftovers(dir.Get());
+        if (attempt == 0) givesUpNames = RemoveLeftovers(dir.Get());
         if (old.st_mode != 0) {
             bool again = false;
-            if (ReplaceExisting(dir.Get(), at.Get(), name, old, text, again)) return true;
+            if (ReplaceExisting(dir.Get(), at.Get(), name, old, text, givesUpNames, again)) return true;
             if (!again) return false;
             continue;
         }
-        const int made = CreateNew(dir.Get(), name, text);
+        const int made = CreateNew(dir.Get(), name, text, givesUpNames);
         if (made >= 0) return made == 1;
     }
     return false;

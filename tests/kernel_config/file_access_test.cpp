@@ -317,6 +317,8 @@ TEST(WriteFile, KilledWritesLeaveOldOrNewAndNoStray)
     ::close(held);
     std::filesystem::remove(dir.File(".qvtmp-held"));
     std::filesystem::remove(dir.File(".qvtmp-1-new"));
+    // Root hands each temporary file to the file's owner before it is renamed.
+    ASSERT_TRUE(::geteuid() != 0 || ::chown(path.c_str(), 65534, 65534) == 0);
 
     const auto whole = [&](const std::string& file) {
         const std::string text = ReadBytes(file);
@@ -826,18 +828,25 @@ TEST_P(EveryDisk, TakesWritesAndBackups)
             ::symlink(dir.File("fine.c").c_str(), (disk + "/fine.c").c_str()) == 0) {
             bad |= Doc("").MakeBackupFile(disk + "/fine.c") == disk + "/fine.c.bk001" ? 0 : 32;
         }
-        const std::string append = disk + "/append";
+        // Beneath bindfs, which does not report the flag: its first save keeps one temporary file, and then
+        // saves go in place while backups and new files, which would each keep one, fail.
+        const bool unseen = GetParam() == "bindfs";
+        const std::string append = disk + "/append", flagged = (unseen ? under : disk) + "/append";
         if (::mkdir(append.c_str(), 0755) == 0 && Doc::WriteStringToFile(append + "/config.c", "old") == 1 &&
-            Sh("chattr +a " + append) == 0) {
+            Sh("chattr +a " + flagged) == 0) {
             {
                 Doc doc(append);  // creates its settings file at the end, and rewrites it at the second
                 bad |= Doc::WriteStringToFile(append + "/config.c", "new") == 1 &&
                        ReadBytes(append + "/config.c") == "new" &&
-                       doc.MakeBackupFile(append + "/config.c") == append + "/config.c.bk001" ? 0 : 64;
+                       doc.MakeBackupFile(append + "/config.c") == (unseen ? "err" : append + "/config.c.bk001")
+                           ? 0 : 64;
             }
-            { Doc again(append); }
-            bad |= NoTemporaries(append) && Entries(append).size() == 3 ? 0 : 64;
-            Sh("chattr -a " + append);
+            {
+                Doc again(append);
+                bad |= Doc::WriteStringToFile(append + "/config.c", "again") == 1 ? 0 : 64;
+            }
+            bad |= NoTemporaries(append) != unseen && Entries(append).size() == (unseen ? 2u : 3u) ? 0 : 64;
+            Sh("chattr -a " + flagged);
         }
         // Three editors at once, each backing config.c up and saving it: every backup a name of its own, every
         // save a success.
@@ -854,7 +863,7 @@ TEST_P(EveryDisk, TakesWritesAndBackups)
                     char go;
                     ::close(start[1]);
                     (void)!::read(start[0], &go, 1);  // all three start at once
-                    const bool copied = Doc("").MakeBackupFile(config) != "err";
+                    const bool copied = Doc("").MakeBackupFile(config).rfind(config + ".bk", 0) == 0;
                     ::_exit(copied + 2 * Doc::WriteStringToFile(config, std::string(5000 + i, 'a')));
                 }
             }
@@ -899,22 +908,44 @@ TEST(FileOwners, FailedWritesInPlacePutTheOldBytesBack)
     }
 }
 
-// A write that takes nothing, locks that fail or that another holds, openat2 errors that answer nothing: no
-// spinning, no waiting, no failure where none is needed, no temporary file left. Two editors that create one
-// new file both succeed.
+// A write that takes nothing, locks that fail or that another holds, slow renames without an exclusive one
+// (FUSE, and FAT without hard links), a name missing for a moment or a look that fails, a folder that keeps its
+// temporary files or whose flags cannot be read, openat2 errors that answer nothing: no spinning, no waiting,
+// no failure where none is needed, two backups at once each under a name of its own, at most one temporary file
+// left. Two editors that create one new file both succeed.
 TEST(FileOwners, WritersNeverSpinOrWait)
 {
-    for (const char* faults : {"write:zero:0", "tmpfile:EOPNOTSUPP:0,flock:ENOLCK:0",
-                               "tmpfile:EOPNOTSUPP:0,flock:EINTR:0", "tmpfile:EOPNOTSUPP:0,flock:EWOULDBLOCK:0",
-                               "openat2:EAGAIN:0", "openat2:EINVAL:0", "openat2:ENOMEM:0", "openat2:EAGAIN:1"}) {
+    const char* const named = "tmpfile:EOPNOTSUPP:0,renameat2:EINVAL:0,renameat:slow:0";
+    const struct {
+        std::string faults;
+        int created, written, backup;  // the writers' exit statuses
+        std::size_t left;              // temporary files that stay
+    } rows[] = {{"write:zero:0", 0, 0, 0, 0}, {"tmpfile:EOPNOTSUPP:0,flock:ENOLCK:0", 1, 1, 2, 0},
+                {"tmpfile:EOPNOTSUPP:0,flock:EINTR:0", 1, 1, 2, 0},
+                {"tmpfile:EOPNOTSUPP:0,flock:EWOULDBLOCK:0", 1, 1, 2, 0},
+                {named, 1, 1, 2, 0}, {std::string(named) + ",linkat:EPERM:0", 1, 1, 2, 0},
+                {"look:ENOENT:1:config.c,look:ENOENT:2:config.c", 1, 1, 2, 0}, {"look:EIO:0:config.c", 1, 0, 0, 0},
+                {"renameat:EPERM:0,unlinkat:EPERM:0", 1, 1, 2, 1},
+                {"look:EIO:0:.,renameat:EPERM:0,unlinkat:EPERM:0", 1, 1, 2, 0}, {"openat2:EAGAIN:0", 1, 1, 2, 0},
+                {"openat2:EINVAL:0", 1, 1, 2, 0}, {"openat2:ENOMEM:0", 1, 1, 2, 0}, {"openat2:EAGAIN:1", 1, 1, 2, 0}};
+    for (const auto& row : rows) {
         TempDir dir;
         const std::string path = dir.File("config.c");
-        const int ok = faults[0] == 'w' ? 0 : 1;
-        EXPECT_EQ(RunWriter(faults, {"write", dir.File("new.c"), "text"}), ok) << faults;
+        EXPECT_EQ(RunWriter(row.faults, {"write", dir.File("new.c"), "text"}), row.created) << row.faults;
         WriteBytes(path, "old");
-        EXPECT_EQ(RunWriter(faults, {"write", path, "new"}), ok) << faults;
-        EXPECT_EQ(RunWriter(faults, {"backup", path}), ok * 2) << faults;
-        EXPECT_TRUE(ReadBytes(path) == (ok ? "new" : "old") && NoTemporaries(dir.Path())) << faults;
+        for (int again = 0; again < 2; ++again) EXPECT_EQ(RunWriter(row.faults, {"write", path, "new"}), row.written);
+        const pid_t other = ::fork();
+        if (other == 0) ::_exit(RunWriter(row.faults, {"backup", path}));
+        int status = 0;
+        EXPECT_EQ(RunWriter(row.faults, {"backup", path}), row.backup) << row.faults;
+        EXPECT_TRUE(::waitpid(other, &status, 0) == other && WEXITSTATUS(status) == row.backup) << row.faults;
+        const std::string text = row.written ? "new" : "old";
+        EXPECT_EQ(ReadBytes(path), text) << row.faults;
+        EXPECT_TRUE(row.backup == 0 || (ReadBytes(path + ".bk001") == text && ReadBytes(path + ".bk002") == text))
+            << row.faults;
+        const auto names = Entries(dir.Path());
+        EXPECT_EQ(std::count_if(names.begin(), names.end(), [](const std::string& n) { return n[0] == '.'; }),
+                  static_cast<long>(row.left)) << row.faults;
     }
     TempDir dir;
     const std::string texts[2] = {std::string(100000, 'a'), std::string(120000, 'b')};
@@ -934,9 +965,9 @@ TEST(FileOwners, WritersNeverSpinOrWait)
     EXPECT_EQ(bad, 0);
 }
 
-// Leftovers planted in a sticky, world-writable folder: the next write removes only its own user's unlocked
-// ones (without locks: those whose process is gone), also one that is a second name of config.c.
-TEST(FileOwners, LeftoversAreRemovedOnlyByTheirOwner)
+// Leftovers planted in a sticky, world-writable folder: the next write removes the unlocked ones (without
+// locks: those whose process is gone), whoever they were handed to, also one that is a second name of config.c.
+TEST(FileOwners, LeftoversAreRemovedOnlyOnceTheirWriterIsGone)
 {
     if (::geteuid() != 0) GTEST_SKIP() << "needs root to plant other users' files";
     const pid_t gone = ::fork();
@@ -949,7 +980,7 @@ TEST(FileOwners, LeftoversAreRemovedOnlyByTheirOwner)
         bool locked, secondName;
         const char* faults;
         bool removed;
-    } rows[] = {{dead, 0, false, false, "", true},       {dead, kNobody, false, false, "", false},
+    } rows[] = {{dead, 0, false, false, "", true},       {dead, kNobody, false, false, "", true},
                 {dead, 0, true, false, "", false},       {dead, 0, false, true, "", true},
                 {dead, 0, false, false, "flock:ENOLCK:0", true}, {alive, 0, false, false, "flock:ENOLCK:0", false}};
     for (const auto& row : rows) {
