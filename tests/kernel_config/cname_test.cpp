@@ -11,7 +11,28 @@ TEST(CName, OrdinaryIdentifiersPass)
     EXPECT_EQ(IsValidCName("main_task"), 1);
     EXPECT_EQ(IsValidCName("_t1"), 1);
     EXPECT_EQ(IsValidCName(std::string(300, 'a')), 1);
-    EXPECT_EQ(IsValidCName("a:b;c{d}@`"), 1);
+    EXPECT_EQ(IsValidCName("a:b@`"), 1);
+}
+
+TEST(CName, NamesThatWouldNotReadBackAreRejected)
+{
+    // "a}b" would read back from config.c as "a"; "1bad name();" would end its CYC_ATTR call early.
+    for (const char* name : {"a}b", "a{b", "a;b", "a:b;c{d}@`", "t\x7f", "t\x01", "t/*", "xknl_tcbStInit"}) {
+        EXPECT_EQ(IsValidCName(name), 0) << name;
+        EXPECT_EQ(IsReadBackName(name), 0) << name;
+    }
+    for (const char* name : {"1bad name();", "a,b", "h(", "EVTFLG_ATTRx", "#define"}) EXPECT_EQ(IsReadBackName(name), 0) << name;
+    // A handler may start with a digit and hold what a C name may not, as long as it comes back.
+    for (const char* name : {"1st", "a-b+c", "x*/", "DTQ_ATTR", "\xE5\x87\xBA\xE5\x8A\x9B"}) {
+        EXPECT_EQ(IsReadBackName(name), 1) << name;
+    }
+    // Under Shift-JIS a lead byte at the end would pair with the separator after the name.
+    mbtext::SetCodePage(mbtext::CodePage::ShiftJis);
+    EXPECT_EQ(IsReadBackName("h\x83\x7D"), 1);
+    EXPECT_EQ(IsReadBackName("h\x83"), 0);
+    mbtext::SetCodePage(mbtext::CodePage::Utf8);
+    EXPECT_EQ(IsReadBackName("h\x83"), 1);
+    mbtext::SetCodePage(mbtext::CodePage::SingleByte);
 }
 
 TEST(CName, LeadingDigitIsRejected)
