@@ -3,8 +3,8 @@
 
 #include <string>
 
-// 1 = acceptable, 0 = not acceptable (leading digit, a forbidden character, a reserved word, or a name that
-// would not read back: see IsReadBackName).
+// 1 = acceptable, 0 = not acceptable (leading digit, a forbidden character, a reserved word, a name that
+// would not read back (see IsReadBackName), or one that the CPU analysis of config.c would read as well).
 int IsValidCName(const std::string& name);
 
 // 1 when the readers of config.c and kinit.c get the name back unchanged for its own entry, and the text

@@ -22,8 +22,10 @@ TEST(CName, NamesThatWouldNotReadBackAreRejected)
         EXPECT_EQ(IsReadBackName(name), 0) << name;
     }
     for (const char* name : {"1bad name();", "a,b", "h(", "EVTFLG_ATTRx", "#define"}) EXPECT_EQ(IsReadBackName(name), 0) << name;
+    // A task name holding a CPU name would be read as the CPU of config.c; a handler's is not looked at there.
+    EXPECT_EQ(IsValidCName("SH2_init"), 0);
     // A handler may start with a digit and hold what a C name may not, as long as it comes back.
-    for (const char* name : {"1st", "a-b+c", "x*/", "DTQ_ATTR", "\xE5\x87\xBA\xE5\x8A\x9B"}) {
+    for (const char* name : {"1st", "a-b+c", "x*/", "DTQ_ATTR", "SH2_init", "\xE5\x87\xBA\xE5\x8A\x9B"}) {
         EXPECT_EQ(IsReadBackName(name), 1) << name;
     }
     // Under Shift-JIS a lead byte at the end would pair with the separator after the name.
