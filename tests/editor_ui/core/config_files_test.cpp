@@ -3,7 +3,6 @@
 #include "config_files.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include "../../kernel_config/test_util.h"
 
@@ -92,28 +91,6 @@ TEST(ConfigFileBrowser, StartsInTheShownFolderWhenItExists)
     // A file there counts as well: the browser is then given its path.
     testutil::WriteBytes(tmp.File("f"), "x");
     EXPECT_EQ(BrowserStartFolder(tmp.File("f"), "/start"), tmp.File("f"));
-}
-
-TEST(ConfigFileTypedPath, EachPartTakesTheFormItExistsInANewOneTheLocales)
-{
-    // The Shift-JIS form of "日本" and "出力.c".
-    const LocaleForm sjis = [](std::string part) {
-        for (const auto& [utf8, local] : {std::pair<std::string, std::string>{"日本", "\x93\xFA\x96\x7B"}, {"出力", "\x8F\x6F\x97\xCD"}}) {
-            if (part.find(utf8) != std::string::npos) part.replace(part.find(utf8), utf8.size(), local);
-        }
-        return part;
-    };
-    testutil::TempDir tmp;
-    testutil::WriteBytes(tmp.File("a.c"), "x");
-    ASSERT_EQ(mkdir(tmp.File("\x93\xFA\x96\x7B").c_str(), 0700), 0);
-    ASSERT_EQ(mkdir(tmp.File("日本u").c_str(), 0700), 0);
-    testutil::WriteBytes(tmp.File("日本u/出力.c"), "x");
-    const std::string rows[][2] = {{"/出力.c", "/\x8F\x6F\x97\xCD.c"},  // a new name in an ASCII folder
-                                   {"/日本/出力.c", "/\x93\xFA\x96\x7B/\x8F\x6F\x97\xCD.c"},
-                                   {"/日本u/出力.c", "/日本u/出力.c"},
-                                   {"/日本u/出力2.c", "/日本u/\x8F\x6F\x97\xCD" "2.c"},
-                                   {"/a.c", "/a.c"}};
-    for (const auto& row : rows) EXPECT_EQ(TypedPathBytes(tmp.Path() + row[0], sjis), tmp.Path() + row[1]) << row[0];
 }
 
 TEST(ConfigFileRecent, FolderFieldFallsBackToTheInputConfig)

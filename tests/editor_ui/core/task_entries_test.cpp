@@ -204,69 +204,52 @@ TEST(TaskDialogChecks, MessagesFromTheStringTable)
     EXPECT_NE(ja.find("220"), std::string::npos);
 }
 
-// RX v2, every kind in use, two of each; tasks 1 and 2 (or handlers 1 and 2, first and last call) carry the name.
-// Written and analysed back, the name and everything else must come back without a warning.
-std::string RoundTripFault(bool task, const std::string& name)
+// RX v2 (last in the CPU analysis's order), every kind in use, two of each, tasks 1 and 2 or handlers 1 and
+// 2 (first and last call) named name: written and analysed back, no warning and the same texts again.
+bool ComesBack(bool task, const std::string& name)
 {
-    CQuorvaneConfiguratorDoc source{std::string()};
+    CQuorvaneConfiguratorDoc source{std::string()}, loaded{std::string()};
     CCData_conf_info& conf = source.GetConfInfo();
-    conf.m_cpu.SetCpuType(30);  // last in the CPU analysis's order: the name of any other CPU would win
-    for (CCData_conf_info_base* kind : std::initializer_list<CCData_conf_info_base*>{&conf.m_flg, &conf.m_sem,
-                                                                                   &conf.m_dtq, &conf.m_tim, &conf.m_cyc}) {
-        kind->SetUse(1);
-    }
+    conf.m_cpu.SetCpuType(30);
+    conf.m_flg.m_nUse = conf.m_sem.m_nUse = conf.m_dtq.m_nUse = conf.m_tim.m_nUse = conf.m_cyc.m_nUse = 1;
     conf.m_tsk.m_nTskNum = conf.m_flg.m_nFlgNum = conf.m_sem.m_nSemNum = conf.m_dtq.m_nDtqNum = conf.m_cyc.m_nCycNum = 2;
     for (int id = 1; id <= 2; ++id) {
         conf.m_dtq.SetDtqData(id, 1, id);
-        if (task) conf.m_tsk.SetTskData(id, 1, 256, name);
-        else conf.m_cyc.SetCycData(id, 1, name, 1000);
+        task ? conf.m_tsk.SetTskData(id, 1, 256, name) : conf.m_cyc.SetCycData(id, 1, name, 1000);
     }
     const KernelFileTexts texts = MakeKernelFileTexts(conf, 2026, 12, 7);
-    CQuorvaneConfiguratorDoc loaded{std::string()};
     loaded.ClearConfigData();
-    const std::vector<LoadWarning> warnings = AnalyzeLoadedTexts(loaded, texts.config, texts.def, texts.kinit);
-    if (!warnings.empty()) return "warning " + std::to_string(warnings[0].messageId);
-    const CCData_conf_info& back = loaded.GetConfInfo();
-    if ((task ? back.m_tsk.GetTskFunc(2) : back.m_cyc.GetCycFunc(2)) != name) return "name changed";
-    const KernelFileTexts again = MakeKernelFileTexts(back, 2026, 12, 7);
-    if (again.config != texts.config || again.kinit != texts.kinit) return "other values changed";
-    return std::string();
+    if (!AnalyzeLoadedTexts(loaded, texts.config, texts.def, texts.kinit).empty()) return false;
+    const KernelFileTexts again = MakeKernelFileTexts(loaded.GetConfInfo(), 2026, 12, 7);
+    return again.config == texts.config && again.kinit == texts.kinit;
 }
 
-// Each byte first, in the middle and last, some multibyte characters and the words the readers look for,
-// in UTF-8 and Shift-JIS: a name either dialog accepts comes back unchanged.
+// Every byte, some multibyte characters (in Shift-JIS with the second bytes \ { } | @) and the words the
+// readers look for, first, in the middle and last, in UTF-8 and Shift-JIS: what a dialog accepts comes back.
 TEST(EntryNames, EveryAcceptedNameComesBackInBothCodePages)
 {
-    const std::vector<std::string> utf8 = {"\xE5\x87\xBA", "\xE3\x80\x80", "\xEF\xBD\x9B", "\xE8\xA1\xA8"};
-    // Second bytes "\\", "{", "}", "|", "@" and the ideographic blank.
-    const std::vector<std::string> sjis = {"\x83\x5C", "\x83\x7B", "\x83\x7D", "\x83\x7C", "\x81\x40", "\x88\x9F"};
-    const std::vector<std::string> words = {"/*", "//", "*/", "#define", "#defineDTQ1_SIZE", "knl_tcbAddrInit",
-                                            "knl_tcbStInit", "knl_tcbSpInit", "EVTFLG_ATTR", "SEM_ATTR",
-                                            "DTQ_ATTR", "CYC_ATTR", "KNL_TCB_NUM", "TCB1_SIZE", "KNL_MSK_LEVEL",
-                                            "H8SX", "R8C", "SH2", "RL78", "RX"};
-    int tried = 0, accepted = 0;
-    for (const auto page : {mbtext::CodePage::Utf8, mbtext::CodePage::ShiftJis}) {
-        mbtext::SetCodePage(page);
-        std::vector<std::string> units = words;
-        for (int b = 0; b < 256; ++b) units.push_back(std::string(1, static_cast<char>(b)));
-        for (const std::string& c : page == mbtext::CodePage::Utf8 ? utf8 : sjis) units.push_back(c);
-        for (const std::string& unit : units) {
+    const std::vector<std::string> multi[2] = {{"\xE5\x87\xBA", "\xE3\x80\x80", "\xEF\xBD\x9B"},
+                                               {"\x83\x5C", "\x83\x7B", "\x83\x7D", "\x83\x7C", "\x81\x40"}};
+    std::vector<std::string> units = {"/*", "//", "#defineDTQ1_SIZE", "knl_tcbStInit", "EVTFLG_ATTR", "SEM_ATTR",
+                                      "DTQ_ATTR", "CYC_ATTR", "H8SX", "R8C", "SH2", "RL78"};
+    for (int b = 0; b < 256; ++b) units.push_back(std::string(1, static_cast<char>(b)));
+    int accepted = 0;
+    for (int page = 0; page < 2; ++page) {
+        mbtext::SetCodePage(page == 0 ? mbtext::CodePage::Utf8 : mbtext::CodePage::ShiftJis);
+        std::vector<std::string> all = units;
+        all.insert(all.end(), multi[page].begin(), multi[page].end());
+        for (const std::string& unit : all) {
             for (const std::string& typed : {unit + "fn", "f" + unit + "n", "fn" + unit}) {
-                ++tried;
                 const TaskCheck t = CheckTaskInput(typed, "256", 1, 44, 4);
-                if (t.messageId == 0 && ++accepted) {
-                    EXPECT_EQ(RoundTripFault(true, t.func), "") << "task " << typed;
-                }
                 const cycpanel::CycCheck c = cycpanel::CheckCycInput(typed, "1000", 0);
-                if (c.messageId == 0 && ++accepted) {
-                    EXPECT_EQ(RoundTripFault(false, c.func), "") << "cyc " << typed;
-                }
+                accepted += (t.messageId == 0) + (c.messageId == 0);
+                EXPECT_TRUE(t.messageId != 0 || ComesBack(true, t.func)) << "task " << typed;
+                EXPECT_TRUE(c.messageId != 0 || ComesBack(false, c.func)) << "handler " << typed;
             }
         }
     }
     mbtext::SetCodePage(mbtext::CodePage::SingleByte);
-    EXPECT_EQ(tried, 2 * 3 * (256 + 20) + 3 * (4 + 6));
-    EXPECT_EQ(accepted, 2554);
+    EXPECT_EQ(accepted, 2464);
 }
 
 }  // namespace
