@@ -16,18 +16,11 @@ TEST(CName, OrdinaryIdentifiersPass)
 
 TEST(CName, NamesThatWouldNotReadBackAreRejected)
 {
-    // "a}b" reads back from config.c as "a", "SH2_init" makes an RX configuration SH2, "1bad name();" ends
-    // its CYC_ATTR call early; a handler's "SH2_init" or "1st" comes back.
+    // "a}b" reads back from config.c as "a"; "SH2_init" makes an RX configuration SH2, but a handler's
+    // name is not looked at there.
     EXPECT_EQ(IsValidCName("a}b"), 0);
     EXPECT_EQ(IsValidCName("SH2_init"), 0);
-    EXPECT_EQ(IsReadBackName("1bad name();"), 0);
     EXPECT_EQ(IsReadBackName("SH2_init"), 1);
-    EXPECT_EQ(IsReadBackName("1st"), 1);
-    // Under Shift-JIS a lead byte at the end would take the comma after the name as its second byte.
-    mbtext::SetCodePage(mbtext::CodePage::ShiftJis);
-    EXPECT_EQ(IsReadBackName("h\x83"), 0);
-    EXPECT_EQ(IsReadBackName("h\x83\x7D"), 1);
-    mbtext::SetCodePage(mbtext::CodePage::SingleByte);
 }
 
 TEST(CName, LeadingDigitIsRejected)
