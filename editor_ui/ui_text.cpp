@@ -137,15 +137,15 @@ std::string DialogPathFromQ(const QString& path)
 
 std::string TypedPathFromQ(const QString& path)
 {
+    const auto toLocale = [](const std::string& part) {
+        QStringEncoder encoder(Codec().fromQ.name(), QStringConverter::Flag::Stateless);
+        const QByteArray local = encoder.encode(QString::fromStdString(part));
+        // A character the locale's code page lacks can only be named in UTF-8.
+        if (encoder.hasError()) return part;
+        return std::string(local.constData(), static_cast<size_t>(local.size()));
+    };
     const QByteArray utf8 = path.toUtf8();
-    return configfiles::TypedPathBytes(std::string(utf8.constData(), static_cast<size_t>(utf8.size())),
-                                       [](const std::string& part) {
-                                           QStringEncoder encoder(Codec().fromQ.name(), QStringConverter::Flag::Stateless);
-                                           const QByteArray local = encoder.encode(QString::fromStdString(part));
-                                           // A character the locale's code page lacks can only be named in UTF-8.
-                                           if (encoder.hasError()) return part;
-                                           return std::string(local.constData(), static_cast<size_t>(local.size()));
-                                       });
+    return configfiles::TypedPathBytes(std::string(utf8.constData(), static_cast<size_t>(utf8.size())), toLocale);
 }
 
 std::string PathInText(const std::string& path) { return FromQ(PathToQ(path)); }

@@ -212,7 +212,8 @@ bool ComesBack(bool task, const std::string& name)
     CCData_conf_info& conf = source.GetConfInfo();
     conf.m_cpu.SetCpuType(30);
     conf.m_flg.m_nUse = conf.m_sem.m_nUse = conf.m_dtq.m_nUse = conf.m_tim.m_nUse = conf.m_cyc.m_nUse = 1;
-    conf.m_tsk.m_nTskNum = conf.m_flg.m_nFlgNum = conf.m_sem.m_nSemNum = conf.m_dtq.m_nDtqNum = conf.m_cyc.m_nCycNum = 2;
+    conf.m_tsk.m_nTskNum = conf.m_flg.m_nFlgNum = conf.m_sem.m_nSemNum = 2;
+    conf.m_dtq.m_nDtqNum = conf.m_cyc.m_nCycNum = 2;
     for (int id = 1; id <= 2; ++id) {
         conf.m_dtq.SetDtqData(id, 1, id);
         task ? conf.m_tsk.SetTskData(id, 1, 256, name) : conf.m_cyc.SetCycData(id, 1, name, 1000);
