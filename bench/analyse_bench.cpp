@@ -127,7 +127,7 @@ void BM_CoreLoadLargestAgainstFloor(benchmark::State& state)
     state.counters["bytes"] = static_cast<double>(bytes);
     state.counters["load_us"] = loadMedian * 1e6;
     state.counters["floor_us"] = floorMedian * 1e6;
-    state.counters["ratio_to_floor"] = floorMedian > 0 ? loadMedian / floorMedian : 0;
+    state.counters["load_to_floor"] = floorMedian > 0 ? loadMedian / floorMedian : 0;
 }
 BENCHMARK(BM_CoreLoadLargestAgainstFloor)->UseManualTime()->Unit(benchmark::kMicrosecond);
 

@@ -60,7 +60,7 @@ void BM_WriteAndRereadLargest(benchmark::State& state)
         state.counters["bytes"] = static_cast<double>(bytes);
         state.counters["write_read_us"] = writeReadSeconds / n * 1e6;
         state.counters["floor_read_us"] = floorSeconds / n * 1e6;
-        state.counters["ratio_to_floor"] = writeReadSeconds / floorSeconds;
+        state.counters["write_read_to_floor"] = writeReadSeconds / floorSeconds;
     }
 }
 BENCHMARK(BM_WriteAndRereadLargest)->UseManualTime()->Unit(benchmark::kMicrosecond);

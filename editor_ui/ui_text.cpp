@@ -11,7 +11,7 @@
 #include <QTranslator>
 #include <langinfo.h>
 
-#include "file_io.h"
+#include "config_files.h"
 #include "string_table.h"
 #include "text.h"
 
@@ -137,22 +137,15 @@ std::string DialogPathFromQ(const QString& path)
 
 std::string TypedPathFromQ(const QString& path)
 {
-    const QByteArray utf8Bytes = path.toUtf8();
-    const std::string utf8(utf8Bytes.constData(), static_cast<size_t>(utf8Bytes.size()));
-    QStringEncoder encoder(Codec().fromQ.name(), QStringConverter::Flag::Stateless);
-    const QByteArray localBytes = encoder.encode(path);
-    // A character the locale's code page lacks can only be named in UTF-8.
-    if (encoder.hasError()) return utf8;
-    const std::string local(localBytes.constData(), static_cast<size_t>(localBytes.size()));
-    if (local == utf8) return utf8;
-    if (fsys::Exists(utf8)) return utf8;
-    if (fsys::Exists(local)) return local;
-    const auto folderOf = [](const std::string& p) {
-        const std::size_t slash = p.rfind('/');
-        return slash == std::string::npos ? std::string(".") : p.substr(0, slash == 0 ? 1 : slash);
+    const auto toLocale = [](const std::string& part) {
+        QStringEncoder encoder(Codec().fromQ.name(), QStringConverter::Flag::Stateless);
+        const QByteArray local = encoder.encode(QString::fromStdString(part));
+        // A character the locale's code page lacks can only be named in UTF-8.
+        if (encoder.hasError()) return part;
+        return std::string(local.constData(), static_cast<size_t>(local.size()));
     };
-    if (fsys::Exists(folderOf(utf8))) return utf8;
-    return local;
+    const QByteArray utf8 = path.toUtf8();
+    return configfiles::TypedPathBytes(std::string(utf8.constData(), static_cast<size_t>(utf8.size())), toLocale);
 }
 
 std::string PathInText(const std::string& path) { return FromQ(PathToQ(path)); }

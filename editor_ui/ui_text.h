@@ -40,9 +40,9 @@ std::string FromQ(const QString& s);
 QString PathToQ(const std::string& path);
 // A path chosen in one of Qt's dialogs, in Qt's file-name encoding (UTF-8 on this platform).
 std::string DialogPathFromQ(const QString& path);
-// A path the user typed, in the form in which that name exists on disk: UTF-8, else the locale's code page.
-// A name that does not exist yet (an output file) takes the form in which its folder exists; with neither,
-// the locale's code page, as a program of that locale would name it.
+// A path the user typed, each of its parts in the form in which it exists on disk: UTF-8, else the locale's
+// code page; a part that does not exist yet (an output file) takes the locale's code page, as a program of
+// that locale would name it.
 std::string TypedPathFromQ(const QString& path);
 // A path as a line of the log shows it: in the locale's code page, like the text around it.
 std::string PathInText(const std::string& path);

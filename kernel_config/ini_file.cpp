@@ -28,17 +28,21 @@ std::string IniPath(const std::string& startDir)
 // separator after it. None of these bytes is ever the second byte of a Shift-JIS character, so the byte
 // search finds exactly what that walk finds in Shift-JIS.
 
-// An entry the reader would get back whole: no comma inside the first six fields (the last field takes
-// the rest of its line) and no line end anywhere. The format escapes nothing, and files rely on that.
+// An entry the reader would store and get back whole: a folder that is neither empty nor the empty list's
+// "<NONE>", the three input paths, no comma inside the first six fields (the last field takes the rest of
+// its line) and no LF anywhere. The format escapes nothing, and files rely on that.
 bool ReadsBackWhole(const CCData_conf_ini& ini, int i)
 {
     const std::string fields[CCData_conf_ini::kFieldCount] = {
         ini.GetRecentDir(i),       ini.GetRecentInConfig(i), ini.GetRecentInDef(i), ini.GetRecentInKinit(i),
         ini.GetRecentOutConfig(i), ini.GetRecentOutDef(i),   ini.GetRecentOutKinit(i)};
+    if (fields[0].empty() || fields[0] == kNone || fields[1].empty() || fields[2].empty() || fields[3].empty()) {
+        return false;
+    }
     for (int field = 0; field < CCData_conf_ini::kFieldCount; ++field) {
         const bool last = field == CCData_conf_ini::kFieldCount - 1;
         if (!last && fields[field].find(',') != std::string::npos) return false;
-        if (fields[field].find("\r\n") != std::string::npos) return false;
+        if (fields[field].find('\n') != std::string::npos) return false;
     }
     return true;
 }
@@ -66,18 +70,19 @@ void ReadWindowLine(const std::string& line, CCData_winsize_info& win)
     win.SetWinSize(values[0], values[1], values[2], values[3], values[4], values[5]);
 }
 
-// A file whose lines end in LF alone (saved by an editor, or a checkout that converts line ends) gets CR LF
-// ends, so that it is read rather than dropped and overwritten with the defaults. A file that holds any
-// CR LF is left exactly as it is: it reads as it always did, a stray LF inside a line included.
-void TakeLfLineEnds(std::string& text)
+// Every line ends in CR LF afterwards: one that ends in LF alone (saved by an editor, or a checkout that
+// converts line ends), in one file with CR LF lines or not, and a last line without any end, so that no line
+// is dropped and then lost when the file is written at exit.
+void TakeEveryLineEnd(std::string& text)
 {
-    if (text.find("\r\n") != std::string::npos || text.find('\n') == std::string::npos) return;
+    if (text.empty()) return;
     std::string withCrLf;
-    withCrLf.reserve(text.size() + text.size() / 16);
-    for (char c : text) {
-        if (c == '\n') withCrLf += '\r';
-        withCrLf += c;
+    withCrLf.reserve(text.size() + text.size() / 16 + 2);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) withCrLf += '\r';
+        withCrLf += text[i];
     }
+    if (withCrLf.back() != '\n') withCrLf += "\r\n";
     text.swap(withCrLf);
 }
 
@@ -105,7 +110,7 @@ void CQuorvaneConfiguratorDoc::ReadIniFile()
     const std::string path = IniPath(m_strStartDir);
     if (path.empty() || !IsFileExist(path)) return;
     std::string text = ReadFileToString(path);
-    TakeLfLineEnds(text);
+    TakeEveryLineEnd(text);
     if (text.empty() || text.size() > static_cast<std::size_t>(INT_MAX)) return;
 
     // A file of another version is not read at all.
@@ -187,8 +192,8 @@ void CQuorvaneConfiguratorDoc::WriteIniFile()
     int count = ini.m_nRecentNum;
     if (count > CCData_conf_ini::kMaxRecent) count = CCData_conf_ini::kMaxRecent;
     // An entry that would read back cut or shifted (a path holding a comma) is left out rather than stored
-    // as a different set of paths; the entries after it move up, and with none left the list is stored
-    // empty.
+    // as a different set of paths, and so is a placeholder, which would read back as the empty list and
+    // drop the entries after it; the entries after it move up, and with none left the list is stored empty.
     int written = 0;
     for (int i = 0; i < count; ++i) {
         if (!ReadsBackWhole(ini, i)) continue;

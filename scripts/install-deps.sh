@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, whatever the build and the tests need and is missing.
-# Idempotent: does nothing when everything is present. Run as root (or with sudo available).
+# Idempotent: does nothing when everything is present. Run as root (or with sudo available); without
+# either, it names what is missing and asks to be run as root.
 set -euo pipefail
 
 packages=(
@@ -23,9 +24,16 @@ if [ ${#missing[@]} -eq 0 ]; then
   exit 0
 fi
 
-echo "Installing: ${missing[*]}"
 sudo=""
-if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null 2>&1; then
+    echo "Missing packages: ${missing[*]}" >&2
+    echo "Installing them needs root and there is no sudo here: run this script as root (su -c 'bash $0')." >&2
+    exit 1
+  fi
+  sudo="sudo"
+fi
+echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 
 # Another install (a second terminal, unattended upgrades) may hold the package locks: wait for it, up to

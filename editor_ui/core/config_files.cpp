@@ -47,6 +47,20 @@ std::string BrowserStartFolder(const std::string& folderText, const std::string&
     return startDir;
 }
 
+std::string TypedPathBytes(const std::string& utf8Path, const LocaleForm& toLocale)
+{
+    std::string bytes;
+    for (std::size_t start = 0;;) {
+        const std::size_t slash = utf8Path.find('/', start);
+        const std::string part = utf8Path.substr(start, slash == std::string::npos ? std::string::npos : slash - start);
+        const std::string local = toLocale(part);
+        bytes += local == part || CQuorvaneConfiguratorDoc::IsFileExist(bytes + part) ? part : local;
+        if (slash == std::string::npos) return bytes;
+        bytes += '/';
+        start = slash + 1;
+    }
+}
+
 std::string RecentFolderField(const ConfigPaths& paths) { return paths.dir.empty() ? paths.inConfig : paths.dir; }
 
 }  // namespace configfiles

@@ -64,6 +64,13 @@ bool NeedsCancelQuestion(const ConfigPaths& recorded, std::uint32_t pathErr);
 // the program's start folder.
 std::string BrowserStartFolder(const std::string& folderText, const std::string& startDir);
 
+// A typed path as bytes for the file system. The text comes in UTF-8; toLocale gives one part of it in the
+// locale's code page (the part itself where the page has no other form or lacks one of its characters).
+// Each part takes the form in which it exists below the parts before it, UTF-8 first; a part that does
+// not exist yet takes the locale's form, as a program of that locale would name it.
+using LocaleForm = std::function<std::string(const std::string& utf8Part)>;
+std::string TypedPathBytes(const std::string& utf8Path, const LocaleForm& toLocale);
+
 // The folder field of the recently used entry: the folder, or the input config.c path when the folder is
 // empty (files chosen one by one).
 std::string RecentFolderField(const ConfigPaths& paths);

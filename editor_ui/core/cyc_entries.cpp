@@ -1,6 +1,7 @@
 // Texts, enable rules and checks of the cyclic-handler panel and edit dialog: see cyc_entries.h.
 #include "cyc_entries.h"
 
+#include "cname.h"
 #include "text.h"
 
 namespace cycpanel {
@@ -34,7 +35,11 @@ CycCheck CheckCycInput(const std::string& funcText, const std::string& timeText,
         check.messageId = 4008;
         return check;
     }
-    // Any non-empty name is taken as it stands; only task names must be C identifiers.
+    // Only task names must be C identifiers; a handler's name must only come back from kinit.c as typed.
+    if (IsReadBackName(func) == 0) {
+        check.messageId = 4011;
+        return check;
+    }
     check.func = func;
     const std::string time = mbtext::Trim(timeText);
     if (time.empty()) {

@@ -196,12 +196,13 @@ TEST_F(CycPanelTest, ChecksRunInOrderAndKeepTheText)
     const std::vector<Step> steps = {
         {"", "", "Please input a CYCLIC-HANDLER function"},
         {" \t", "abc", "Please input a CYCLIC-HANDLER function"},
-        {"1st handler", "", "Please input cyclic time of CYCLIC-HANDLER"},
-        {"1st handler", "0100", badNumber},
-        {"1st handler", "100ms", badNumber},
-        {"1st handler", "+100", badNumber},
-        {"1st handler", "0", badNumber},
-        {"1st handler", "-10", badNumber},
+        {"1bad name();", "500", "Invalid CYCLIC-HANDLER function"},
+        {"1st_handler", "", "Please input cyclic time of CYCLIC-HANDLER"},
+        {"1st_handler", "0100", badNumber},
+        {"1st_handler", "100ms", badNumber},
+        {"1st_handler", "+100", badNumber},
+        {"1st_handler", "0", badNumber},
+        {"1st_handler", "-10", badNumber},
     };
     std::vector<QString> kept;
     EXPECT_TRUE(EditCyc(3, [&](CCDlg_cycset* dialog) {
@@ -212,18 +213,18 @@ TEST_F(CycPanelTest, ChecksRunInOrderAndKeepTheText)
         }
         dialog->AttrCombo()->setCurrentIndex(0);
         // Not a C name: accepted as it stands.
-        Submit(dialog, QStringLiteral("  1st handler "), QStringLiteral(" 100 "));
+        Submit(dialog, QStringLiteral("  1st_handler "), QStringLiteral(" 100 "));
     }));
     ASSERT_EQ(Messages().size(), steps.size());
     for (size_t i = 0; i < steps.size(); ++i) {
         EXPECT_EQ(Messages()[i], steps[i].message) << i;
         EXPECT_EQ(kept[i], steps[i].func + "|" + steps[i].time) << i;
     }
-    EXPECT_EQ(Conf().m_cyc.GetCycFunc(4), "1st handler");
+    EXPECT_EQ(Conf().m_cyc.GetCycFunc(4), "1st_handler");
     EXPECT_EQ(Conf().m_cyc.m_nCycTime[3], 100);
     EXPECT_EQ(Conf().m_cyc.m_nCycAttr[3], 1);
     EXPECT_EQ(Conf().m_cyc.m_nCycSet[3], 1);
-    EXPECT_EQ(Row(Cyc(), 3), (Cells{"", "4", "1st handler", "100", "Start"}));
+    EXPECT_EQ(Row(Cyc(), 3), (Cells{"", "4", "1st_handler", "100", "Start"}));
 }
 
 TEST_F(CycPanelTest, OkWithoutChangeClearsTheMarkWithoutRecomputing)

@@ -168,12 +168,15 @@ TEST_P(DoubleByteNames, AFolderKeepsTheBytesOfItsName)
 
         const char* const files[] = {"", "/config.c", "/qvos.def", "/kinit.c", "/out.c", "", ""};
         for (int i = 0; i < 5; ++i) Proj()->PathEdit(901 + 2 * i)->setText(shown + QLatin1String(files[i]));
+        // A new name in an ASCII folder (which exists in both forms) takes the locale's code page.
+        Proj()->PathEdit(913)->setText(QString::fromStdString(m_dir.Path()) + QString::fromUtf8("/出力.c"));
         Click(1105);
         ASSERT_EQ(Log().size(), 4u) << Log().back();
         Restart();
         EXPECT_EQ(Conf().m_ini.GetRecentDir(0), dir);
         EXPECT_EQ(Conf().m_ini.GetRecentInKinit(0), dir + "/kinit.c");
         EXPECT_EQ(Conf().m_ini.GetRecentOutConfig(0), dir + "/out.c");
+        EXPECT_EQ(Conf().m_ini.GetRecentOutKinit(0), m_dir.Path() + "/" + qvui::FromQ(QString::fromUtf8("出力.c")));
     }
 }
 

@@ -1,4 +1,4 @@
-// Tests of the C name check for task entry functions.
+// Tests of the name checks for task and cyclic-handler functions.
 #include <gtest/gtest.h>
 
 #include "cname.h"
@@ -11,7 +11,16 @@ TEST(CName, OrdinaryIdentifiersPass)
     EXPECT_EQ(IsValidCName("main_task"), 1);
     EXPECT_EQ(IsValidCName("_t1"), 1);
     EXPECT_EQ(IsValidCName(std::string(300, 'a')), 1);
-    EXPECT_EQ(IsValidCName("a:b;c{d}@`"), 1);
+    EXPECT_EQ(IsValidCName("a:b@`"), 1);
+}
+
+TEST(CName, NamesThatWouldNotReadBackAreRejected)
+{
+    // "a}b" reads back from config.c as "a"; "SH2_init" makes an RX configuration SH2, but a handler's
+    // name is not looked at there.
+    EXPECT_EQ(IsValidCName("a}b"), 0);
+    EXPECT_EQ(IsValidCName("SH2_init"), 0);
+    EXPECT_EQ(IsReadBackName("SH2_init"), 1);
 }
 
 TEST(CName, LeadingDigitIsRejected)

@@ -61,6 +61,8 @@ TEST(CycDialog, ChecksInOrder)
     EXPECT_EQ(CheckCycInput("  ", "abc", 0).messageId, 4008);
     EXPECT_EQ(CheckCycInput("c", "", 0).messageId, 4009);
     EXPECT_EQ(CheckCycInput("c", " \t", 0).messageId, 4009);
+    EXPECT_EQ(CheckCycInput("1bad name();", "500", 0).messageId, 4011);
+    EXPECT_EQ(CheckCycInput("a,b", "", 0).messageId, 4011);
     for (const char* bad : {"0100", "100ms", "+100", "1 00", "99999999999", "0", "-10", " -100 "}) {
         EXPECT_EQ(CheckCycInput("c", bad, 0).messageId, 4010) << bad;
     }
@@ -68,9 +70,9 @@ TEST(CycDialog, ChecksInOrder)
 
 TEST(CycDialog, AnyNameAndAnyNumberFromOnePass)
 {
-    const CycCheck c = CheckCycInput("  1st handler ", " 100 ", 0);
+    const CycCheck c = CheckCycInput("  1st_handler ", " 100 ", 0);
     EXPECT_EQ(c.messageId, 0);
-    EXPECT_EQ(c.func, "1st handler");
+    EXPECT_EQ(c.func, "1st_handler");
     EXPECT_EQ(c.cycleTime, 100);
     EXPECT_EQ(CheckCycInput("int", "1", 1).messageId, 0);
     EXPECT_EQ(CheckCycInput("int", "1", 1).cycleTime, 1);
