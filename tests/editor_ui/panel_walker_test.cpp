@@ -97,7 +97,7 @@ void CheckSizes(QWidget* root, const QString& where, QStringList& faults, const 
         int text = 0;
         if (qobject_cast<QLabel*>(w) || qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w) ||
             qobject_cast<QGroupBox*>(w)) {
-            text = w->minimumSizeHint().width();
+            text = w->sizeHint().width();
         } else if (auto* button = qobject_cast<QPushButton*>(w)) {
             QStyleOptionButton option;
             option.initFrom(button);
@@ -285,6 +285,30 @@ TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
     CheckSizes(View()->OutputPanel(), QStringLiteral("panel_output (bar right)"), faults, View()->OutputPanel()->LogEdit());
     CheckNoOuterBar(View()->OutputPanel(), QStringLiteral("panel_output (bar right)"), faults);
     Save(Frame(), QStringLiteral("panel_output_narrow"));
+    // Every setting panel at its narrowest, then at its smallest (the window at its least size, the vertical
+    // bar as far right and the horizontal bar as high as they go): every label and button keeps its whole
+    // text, the panel scrolls instead.
+    const auto drag = [&](QWidget* bar, const QPoint& to) {
+        uitest::SendMouse(View(), QEvent::MouseButtonPress, bar->geometry().center());
+        uitest::SendMouse(View(), QEvent::MouseMove, to);
+        uitest::SendMouse(View(), QEvent::MouseButtonRelease, to);
+    };
+    for (const bool smallest : {false, true}) {
+        if (smallest) {
+            Frame()->resize(Frame()->minimumSize());
+            QCoreApplication::processEvents();
+            drag(View()->VerticalBar(), QPoint(View()->width(), vbar.y()));
+            drag(View()->HorizontalBar(), QPoint(View()->HorizontalBar()->geometry().center().x(), 0));
+        }
+        for (int i = 0; i < CQuorvaneConfiguratorView::kCategoryCount; ++i) {
+            show[i]();
+            QCoreApplication::processEvents();
+            CheckSizes(View()->SettingPanel(i), QLatin1String(panels[i]) + (smallest ? QStringLiteral(" (smallest)") : QStringLiteral(" (narrowest)")), faults);
+            if (i == 1 && !smallest) Save(Frame(), QStringLiteral("panel_cpu_narrowest"));
+        }
+    }
+    Frame()->resize(frameSize);
+    QCoreApplication::processEvents();
 
     // The five edit dialogs, opened by a double-click on every row of its panel (the rows of every kind:
     // priority and rotation tasks, handlers with and without a time). The picture is of the first row, and
