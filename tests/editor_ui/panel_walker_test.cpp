@@ -65,14 +65,15 @@ int LineEditRoom(const QLineEdit* edit)
 
 // Every header and cell of a list whole in its column: a header label has its section less the style's
 // header margin twice on either side before Qt elides it, a cell its column less the focus frame's margin
-// and a pixel on either side.
+// and a pixel on either side; and the column is as wide as the list's own size hints for it ask.
 void CheckColumns(QTreeWidget* list, const QString& where, QStringList& faults)
 {
     const QHeaderView* header = list->header();
     const int headerMargins = 4 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
     const int cellMargins = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
     for (int c = 0; c < list->columnCount(); ++c) {
-        std::vector<std::pair<QString, int>> texts{{list->headerItem()->text(c), header->fontMetrics().horizontalAdvance(list->headerItem()->text(c)) + headerMargins}};
+        std::vector<std::pair<QString, int>> texts{{list->headerItem()->text(c), header->fontMetrics().horizontalAdvance(list->headerItem()->text(c)) + headerMargins},
+                                                   {QStringLiteral("the size hint"), std::max(header->sectionSizeHint(c), static_cast<QAbstractItemView*>(list)->sizeHintForColumn(c))}};
         for (int r = 0; r < list->topLevelItemCount(); ++r) {
             texts.emplace_back(list->topLevelItem(r)->text(c), list->fontMetrics().horizontalAdvance(list->topLevelItem(r)->text(c)) + cellMargins);
         }
@@ -225,6 +226,9 @@ TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
 {
     ChooseFolder(MakeSet("trio"));
     ASSERT_EQ(View()->m_nEnableMask, 0x3ffu);
+    // A task function of 50 letters, whose width is not a whole number of pixels.
+    Conf().m_tsk.SetTskData(1, Conf().m_tsk.m_nTskState[0], Conf().m_tsk.m_nStackSize[0], "abcdefghijklmnopqrstuvwxyzabcdefghijklmnopqrstuvwx");
+    View()->RefreshAll();
     QStringList faults;
     const char* const panels[] = {"panel_files", "panel_cpu", "panel_task", "panel_eventflag", "panel_semaphore",
                                   "panel_dataqueue", "panel_systemtime", "panel_cyclic"};
