@@ -261,11 +261,13 @@ TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
 
     // The horizontal bar dragged as high as it goes, then as low: the panels above it scroll rather than
     // squeeze; the output panel below it only shortens its log.
+    const auto drag = [&](QWidget* bar, const QPoint& to) {
+        uitest::SendMouse(View(), QEvent::MouseButtonPress, bar->geometry().center());
+        uitest::SendMouse(View(), QEvent::MouseMove, to);
+        uitest::SendMouse(View(), QEvent::MouseButtonRelease, to);
+    };
     for (const int towards : {0, View()->height()}) {
-        const QRect bar = View()->HorizontalBar()->geometry();
-        uitest::SendMouse(View(), QEvent::MouseButtonPress, bar.center());
-        uitest::SendMouse(View(), QEvent::MouseMove, QPoint(bar.center().x(), towards));
-        uitest::SendMouse(View(), QEvent::MouseButtonRelease, QPoint(bar.center().x(), towards));
+        drag(View()->HorizontalBar(), QPoint(View()->HorizontalBar()->geometry().center().x(), towards));
         const QString where = towards == 0 ? QStringLiteral(" (bar up)") : QStringLiteral(" (bar down)");
         for (int i = 0; i < CQuorvaneConfiguratorView::kCategoryCount; ++i) {
             show[i]();
@@ -282,9 +284,7 @@ TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
     Save(Frame(), QStringLiteral("panel_output_small"));
     // The vertical bar dragged as far right as it goes: the memory-size line stays whole.
     const QPoint vbar = View()->VerticalBar()->geometry().center();
-    uitest::SendMouse(View(), QEvent::MouseButtonPress, vbar);
-    uitest::SendMouse(View(), QEvent::MouseMove, QPoint(View()->width(), vbar.y()));
-    uitest::SendMouse(View(), QEvent::MouseButtonRelease, QPoint(View()->width(), vbar.y()));
+    drag(View()->VerticalBar(), QPoint(View()->width(), vbar.y()));
     QCoreApplication::processEvents();
     CheckSizes(View()->OutputPanel(), QStringLiteral("panel_output (bar right)"), faults, View()->OutputPanel()->LogEdit());
     CheckNoOuterBar(View()->OutputPanel(), QStringLiteral("panel_output (bar right)"), faults);
@@ -292,11 +292,6 @@ TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
     // Every setting panel at its narrowest, then at its smallest (the window at its least size, the vertical
     // bar as far right and the horizontal bar as high as they go): every label and button keeps its whole
     // text, the panel scrolls instead.
-    const auto drag = [&](QWidget* bar, const QPoint& to) {
-        uitest::SendMouse(View(), QEvent::MouseButtonPress, bar->geometry().center());
-        uitest::SendMouse(View(), QEvent::MouseMove, to);
-        uitest::SendMouse(View(), QEvent::MouseButtonRelease, to);
-    };
     for (const bool smallest : {false, true}) {
         if (smallest) {
             Frame()->resize(Frame()->minimumSize());
