@@ -75,10 +75,11 @@ bool CCtl_SDlg_Cpu::OnInitDialog()
     m_cmbCpu->clear();
     for (const std::string& name : cpupanel::CpuNames(Label)) m_cmbCpu->addItem(qvui::ToQ(name));
     SetModeList(type);
-    // The template's label width and list width (dialog units), unless the texts need more.
+    // The template's label width and list width (dialog units), unless the texts need more. A label's
+    // least width holds its whole text: the layout never squeezes it below that, the panel scrolls instead.
     for (QLabel* label : {m_lblCpu, m_lblMode, m_lblLevel}) {
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setMinimumWidth(qvui::DialogUnitsX(label, 65));
+        label->setMinimumWidth(qvui::TemplateSize(label, 65, 0).width());
     }
     for (QComboBox* combo : {m_cmbCpu, m_cmbMode, m_cmbLevel}) combo->setMinimumWidth(qvui::DialogUnitsX(combo, 150));
     qvui::PlaceSettingPanel(this, m_pView);

@@ -60,8 +60,7 @@ void CEntryListPanel::SetUpList()
     m_wndList->setColumnCount(static_cast<int>(headers.size()));
     m_wndList->setHeaderLabels(headers);
     m_wndList->headerItem()->setTextAlignment(0, Qt::AlignCenter);
-    m_wndList->setColumnWidth(0, 25);
-    m_wndList->setColumnWidth(1, 25);
+    for (int c = 0; c < m_wndList->columnCount(); ++c) m_wndList->setColumnWidth(c, DesignedWidth(c));
     FitColumns();
     // The header's texts are set by now: the list starts below the header at its final height.
     m_wndHeader->setGeometry(kMargin, kMargin, m_wndHeader->sizeHint().width(), m_wndHeader->sizeHint().height());
@@ -104,28 +103,33 @@ int CEntryListPanel::DesignedWidth(int column) const
 
 void CEntryListPanel::FitColumns()
 {
-    // Qt elides a header label at its section less the style's header margin twice on each side, and a
-    // cell's text at its column less the focus frame's margin and a pixel on each side.
-    const QHeaderView* header = m_wndList->header();
-    const int headerMargins = 4 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
-    const int cellMargins = 2 * (m_wndList->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_wndList) + 1);
-    const QFontMetrics headerFont = header->fontMetrics();
-    // Every refresh measures every cell again: the texts' widths are kept (per font) so that a refresh
-    // measures only texts it has not seen, and the kept set stays small.
-    if (m_cellWidths.font != m_wndList->font() || m_cellWidths.widths.size() > 4096) {
-        m_cellWidths.font = m_wndList->font();
-        m_cellWidths.widths.clear();
+    // A column is at least as wide as the list's own size hints for its header and cells ask (Qt's margins,
+    // the text's fractional width rounded up) and as its designed width. Fitting only widens: a column the
+    // user widened keeps its width. Measuring every cell on every refresh costs a frame; a column is measured
+    // again only when it holds a text it was not measured with, in the list's current font.
+    if (m_fit.font != m_wndList->font() || m_fit.columns.size() != static_cast<size_t>(m_wndList->columnCount())) {
+        m_fit.font = m_wndList->font();
+        m_fit.columns.assign(static_cast<size_t>(m_wndList->columnCount()), {});
     }
-    const QFontMetrics cellFont = m_wndList->fontMetrics();
+    const QHeaderView* header = m_wndList->header();
+    const QAbstractItemView* view = m_wndList;
+    // Qt elides a header label at its section less the style's header margin twice on each side, which for
+    // some texts is more than the header's size hint.
+    const int headerMargins = 4 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
     for (int c = 0; c < m_wndList->columnCount(); ++c) {
-        int width = std::max(DesignedWidth(c), headerFont.horizontalAdvance(m_wndList->headerItem()->text(c)) + headerMargins);
-        for (int r = 0; r < m_wndList->topLevelItemCount(); ++r) {
-            const QString text = m_wndList->topLevelItem(r)->text(c);
-            auto known = m_cellWidths.widths.constFind(text);
-            if (known == m_cellWidths.widths.constEnd()) known = m_cellWidths.widths.insert(text, cellFont.horizontalAdvance(text));
-            width = std::max(width, *known + cellMargins);
+        auto& column = m_fit.columns[static_cast<size_t>(c)];
+        const int rows = m_wndList->topLevelItemCount();
+        bool known = true;
+        for (int r = 0; known && r < rows; ++r) known = column.texts.contains(m_wndList->topLevelItem(r)->text(c));
+        if (!known) {
+            // The set stays small: past a few thousand texts it starts again from the texts shown.
+            if (column.texts.size() > 4096) column.texts.clear();
+            for (int r = 0; r < rows; ++r) column.texts.insert(m_wndList->topLevelItem(r)->text(c));
+            column.hint = std::max(column.hint, view->sizeHintForColumn(c));
         }
-        m_wndList->setColumnWidth(c, width);
+        const int label = header->fontMetrics().horizontalAdvance(m_wndList->headerItem()->text(c)) + headerMargins;
+        const int width = std::max({m_wndList->columnWidth(c), DesignedWidth(c), label, header->sectionSizeHint(c), column.hint});
+        if (width != m_wndList->columnWidth(c)) m_wndList->setColumnWidth(c, width);
     }
 }
 

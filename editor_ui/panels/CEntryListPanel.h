@@ -27,7 +27,7 @@
 #pragma once
 
 #include <QFont>
-#include <QHash>
+#include <QSet>
 #include <QString>
 #include <memory>
 #include <string>
@@ -87,7 +87,8 @@ protected:
     virtual std::unique_ptr<CEntryEditDialog> CreateEditDialog(int id) = 0;
     virtual void StoreEditDialog(int id, const CEntryEditDialog& dialog) = 0;
 
-    // Every column at its designed width, widened to its header and its widest cell, so no text is cut.
+    // Every column widened to its designed width and to the list's size hints for its header and cells, so
+    // no text is cut; never narrowed.
     void FitColumns();
     int DesignedWidth(int column) const;
 
@@ -106,6 +107,10 @@ private:
     QTreeWidget* m_wndList = nullptr;
     struct {
         QFont font;
-        QHash<QString, int> widths;
-    } m_cellWidths;  // the widths of cell texts in the list's font
+        struct Column {
+            QSet<QString> texts;  // the cell texts the hint was measured with
+            int hint = 0;         // the list's size hint for the column over them
+        };
+        std::vector<Column> columns;
+    } m_fit;  // what FitColumns measured, in the list's font
 };

@@ -65,6 +65,15 @@ TEST_F(EntryListPanelTest, ListsStartWithTheMarkAndIdColumns)
     }
 }
 
+// Fitting only widens: a column the user widened keeps its width through an edit and the refresh after it.
+TEST_F(EntryListPanelTest, AColumnTheUserWidenedStaysWide)
+{
+    Event()->List()->header()->resizeSection(2, 300);
+    Select(Event(), 0);
+    EXPECT_TRUE(EditEvent([](CCDlg_evtset* dialog) { dialog->OkButton()->click(); }));
+    EXPECT_EQ(Widths(Event()), (std::vector<int>{25, 25, 300, 95, 95}));
+}
+
 TEST_F(EntryListPanelTest, HeaderTextsAndCountItems)
 {
     EXPECT_EQ(Event()->UseCheck()->text(), QStringLiteral("Use EVENTFLG"));

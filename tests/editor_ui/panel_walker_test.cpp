@@ -65,14 +65,15 @@ int LineEditRoom(const QLineEdit* edit)
 
 // Every header and cell of a list whole in its column: a header label has its section less the style's
 // header margin twice on either side before Qt elides it, a cell its column less the focus frame's margin
-// and a pixel on either side.
+// and a pixel on either side; and the column is as wide as the list's own size hints for it ask.
 void CheckColumns(QTreeWidget* list, const QString& where, QStringList& faults)
 {
     const QHeaderView* header = list->header();
     const int headerMargins = 4 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
     const int cellMargins = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
     for (int c = 0; c < list->columnCount(); ++c) {
-        std::vector<std::pair<QString, int>> texts{{list->headerItem()->text(c), header->fontMetrics().horizontalAdvance(list->headerItem()->text(c)) + headerMargins}};
+        std::vector<std::pair<QString, int>> texts{{list->headerItem()->text(c), header->fontMetrics().horizontalAdvance(list->headerItem()->text(c)) + headerMargins},
+                                                   {QStringLiteral("the size hint"), std::max(header->sectionSizeHint(c), static_cast<QAbstractItemView*>(list)->sizeHintForColumn(c))}};
         for (int r = 0; r < list->topLevelItemCount(); ++r) {
             texts.emplace_back(list->topLevelItem(r)->text(c), list->fontMetrics().horizontalAdvance(list->topLevelItem(r)->text(c)) + cellMargins);
         }
@@ -97,7 +98,7 @@ void CheckSizes(QWidget* root, const QString& where, QStringList& faults, const 
         int text = 0;
         if (qobject_cast<QLabel*>(w) || qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w) ||
             qobject_cast<QGroupBox*>(w)) {
-            text = w->minimumSizeHint().width();
+            text = w->sizeHint().width();
         } else if (auto* button = qobject_cast<QPushButton*>(w)) {
             QStyleOptionButton option;
             option.initFrom(button);
@@ -225,6 +226,9 @@ TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
 {
     ChooseFolder(MakeSet("trio"));
     ASSERT_EQ(View()->m_nEnableMask, 0x3ffu);
+    // A task function of 50 letters, whose width is not a whole number of pixels.
+    Conf().m_tsk.SetTskData(1, Conf().m_tsk.m_nTskState[0], Conf().m_tsk.m_nStackSize[0], "abcdefghijklmnopqrstuvwxyzabcdefghijklmnopqrstuvwx");
+    View()->RefreshAll();
     QStringList faults;
     const char* const panels[] = {"panel_files", "panel_cpu", "panel_task", "panel_eventflag", "panel_semaphore",
                                   "panel_dataqueue", "panel_systemtime", "panel_cyclic"};
@@ -257,11 +261,13 @@ TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
 
     // The horizontal bar dragged as high as it goes, then as low: the panels above it scroll rather than
     // squeeze; the output panel below it only shortens its log.
+    const auto drag = [&](QWidget* bar, const QPoint& to) {
+        uitest::SendMouse(View(), QEvent::MouseButtonPress, bar->geometry().center());
+        uitest::SendMouse(View(), QEvent::MouseMove, to);
+        uitest::SendMouse(View(), QEvent::MouseButtonRelease, to);
+    };
     for (const int towards : {0, View()->height()}) {
-        const QRect bar = View()->HorizontalBar()->geometry();
-        uitest::SendMouse(View(), QEvent::MouseButtonPress, bar.center());
-        uitest::SendMouse(View(), QEvent::MouseMove, QPoint(bar.center().x(), towards));
-        uitest::SendMouse(View(), QEvent::MouseButtonRelease, QPoint(bar.center().x(), towards));
+        drag(View()->HorizontalBar(), QPoint(View()->HorizontalBar()->geometry().center().x(), towards));
         const QString where = towards == 0 ? QStringLiteral(" (bar up)") : QStringLiteral(" (bar down)");
         for (int i = 0; i < CQuorvaneConfiguratorView::kCategoryCount; ++i) {
             show[i]();
@@ -278,13 +284,30 @@ TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
     Save(Frame(), QStringLiteral("panel_output_small"));
     // The vertical bar dragged as far right as it goes: the memory-size line stays whole.
     const QPoint vbar = View()->VerticalBar()->geometry().center();
-    uitest::SendMouse(View(), QEvent::MouseButtonPress, vbar);
-    uitest::SendMouse(View(), QEvent::MouseMove, QPoint(View()->width(), vbar.y()));
-    uitest::SendMouse(View(), QEvent::MouseButtonRelease, QPoint(View()->width(), vbar.y()));
+    drag(View()->VerticalBar(), QPoint(View()->width(), vbar.y()));
     QCoreApplication::processEvents();
     CheckSizes(View()->OutputPanel(), QStringLiteral("panel_output (bar right)"), faults, View()->OutputPanel()->LogEdit());
     CheckNoOuterBar(View()->OutputPanel(), QStringLiteral("panel_output (bar right)"), faults);
     Save(Frame(), QStringLiteral("panel_output_narrow"));
+    // Every setting panel at its narrowest, then at its smallest (the window at its least size, the vertical
+    // bar as far right and the horizontal bar as high as they go): every label and button keeps its whole
+    // text, the panel scrolls instead.
+    for (const bool smallest : {false, true}) {
+        if (smallest) {
+            Frame()->resize(Frame()->minimumSize());
+            QCoreApplication::processEvents();
+            drag(View()->VerticalBar(), QPoint(View()->width(), vbar.y()));
+            drag(View()->HorizontalBar(), QPoint(View()->HorizontalBar()->geometry().center().x(), 0));
+        }
+        for (int i = 0; i < CQuorvaneConfiguratorView::kCategoryCount; ++i) {
+            show[i]();
+            QCoreApplication::processEvents();
+            CheckSizes(View()->SettingPanel(i), QLatin1String(panels[i]) + (smallest ? QStringLiteral(" (smallest)") : QStringLiteral(" (narrowest)")), faults);
+            if (i == 1 && !smallest) Save(Frame(), QStringLiteral("panel_cpu_narrowest"));
+        }
+    }
+    Frame()->resize(frameSize);
+    QCoreApplication::processEvents();
 
     // The five edit dialogs, opened by a double-click on every row of its panel (the rows of every kind:
     // priority and rotation tasks, handlers with and without a time). The picture is of the first row, and
