@@ -2,6 +2,7 @@
 // clipboard; the commands and their second accelerators act on the focus edit.
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -108,6 +109,28 @@ TEST_F(EditCommandsTest, InsertAndDeleteAcceleratorsWorkLikeTheLetterOnes)
     EXPECT_TRUE(copyKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Insert)));
     EXPECT_TRUE(Frame()->Action(qvcmd::kEditPaste)->shortcuts().contains(QKeySequence(Qt::SHIFT | Qt::Key_Insert)));
     EXPECT_TRUE(Frame()->Action(qvcmd::kEditCut)->shortcuts().contains(QKeySequence(Qt::SHIFT | Qt::Key_Delete)));
+}
+
+}  // namespace
+
+namespace {
+
+// Alt+E hands the focus to the menu bar: the Edit commands judge and act on the edit it came from, with its
+// selection, as they do when the mouse opens the menu.
+TEST_F(EditCommandsTest, MenuOpenedWithAltEActsOnTheEditThatHadTheFocus)
+{
+    Focus(m_line);
+    m_line->setText(QStringLiteral("abcdef"));
+    m_line->setSelection(1, 3);
+    QApplication::clipboard()->setText(QStringLiteral("old"));
+    QTest::keyClick(m_line, Qt::Key_E, Qt::AltModifier);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    for (int id : {qvcmd::kEditCut, qvcmd::kEditCopy, qvcmd::kEditPaste}) EXPECT_TRUE(Enabled(id)) << id;
+    QTest::keyClick(menu, Qt::Key_C);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("bcd"));
+    EXPECT_EQ(QApplication::focusWidget(), m_line);
+    EXPECT_EQ(m_line->selectedText(), QStringLiteral("bcd"));
 }
 
 }  // namespace
