@@ -87,8 +87,7 @@ CQuorvaneConfiguratorView::CQuorvaneConfiguratorView(CQuorvaneConfiguratorDoc* d
     setMouseTracking(true);
     ResetTreeItemTables();
     connect(m_wndTree, &QTreeWidget::currentItemChanged, this, [this] { OnSelchangedTree(); });
-    // A click on an item, or Enter on it, goes on into the panel it shows.
-    connect(m_wndTree, &QTreeWidget::itemClicked, this, &CQuorvaneConfiguratorView::FocusShownPanel);
+    // Enter on an item (or a double-click) goes on into the panel it shows.
     connect(m_wndTree, &QTreeWidget::itemActivated, this, &CQuorvaneConfiguratorView::FocusShownPanel);
     // A click selects its item after the current-item change has been answered; when that answer moved the
     // current item elsewhere (a disabled category leads to the configuration files), the highlight must

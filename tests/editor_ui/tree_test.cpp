@@ -339,32 +339,29 @@ TEST_F(TreeTest, ColumnFollowsAFontChange)
 namespace {
 
 // Keys walk the tree and show each category's panel, but the focus stays in the tree, so the next key never
-// reaches a panel's control; a click on an item or Enter on it takes the focus into its panel.
+// reaches a panel's control; a click that changes the item, or Enter on it, takes the focus into its panel.
 TEST_F(TreeTest, KeysWalkTheTreeAndOnlyClickOrEnterEntersThePanel)
 {
     EnableAll();
     Frame()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(Frame()));
+    View()->OnSelectConfFiles();  // as after a load
     QTreeWidget* tree = View()->Tree();
-    const int cpuType = Doc()->GetConfInfo().m_cpu.m_nCpuType;
-    const auto click = [tree](QTreeWidgetItem* item) {
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).topLeft() + QPoint(8, 4));
+    const auto click = [this, tree](int category) {
+        const QRect item = tree->visualItemRect(View()->CategoryItem(category));
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, item.topLeft() + QPoint(8, 4));
     };
-    click(View()->CategoryItem(kConfFiles));
-    ASSERT_TRUE(View()->SettingPanel(kConfFiles)->isAncestorOf(QApplication::focusWidget()));
-    tree->setFocus();
+    const int cpuType = Conf().m_cpu.m_nCpuType;
+    click(kConfFiles);
     for (int category : {kCpu, kTask}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         EXPECT_EQ(ShownPanel(), category);
         EXPECT_EQ(QApplication::focusWidget(), tree);
     }
-    EXPECT_EQ(Doc()->GetConfInfo().m_cpu.m_nCpuType, cpuType);
+    EXPECT_EQ(Conf().m_cpu.m_nCpuType, cpuType);
     QTest::keyClick(tree, Qt::Key_Return);
     EXPECT_TRUE(View()->SettingPanel(kTask)->isAncestorOf(QApplication::focusWidget()));
-    tree->setFocus();
-    click(View()->CategoryItem(kTask));
-    EXPECT_TRUE(View()->SettingPanel(kTask)->isAncestorOf(QApplication::focusWidget()));
-    click(View()->CategoryItem(kEventFlag));
+    click(kEventFlag);
     EXPECT_EQ(ShownPanel(), kEventFlag);
     EXPECT_TRUE(View()->SettingPanel(kEventFlag)->isAncestorOf(QApplication::focusWidget()));
 }
