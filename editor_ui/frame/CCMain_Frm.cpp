@@ -46,8 +46,10 @@ CCMain_Frm::CCMain_Frm(CQuorvaneConfiguratorDoc* document) : m_pDocument(documen
     setWindowIcon(QIcon(QStringLiteral(":/icons/app101.png")));
     OnUpdateFrameTitle();
     // The Edit commands follow the focus widget, its selection and the clipboard.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         disconnect(m_selectionConnection);
+        if (now != nullptr && now == menuBar()) m_beforeMenuBar = old;
+        if (IsEditCtrl(now)) now->installEventFilter(this);
         if (auto* line = qobject_cast<QLineEdit*>(now)) {
             m_selectionConnection = connect(line, &QLineEdit::selectionChanged, this, &CCMain_Frm::UpdateCommandUI);
         } else if (auto* text = qobject_cast<QPlainTextEdit*>(now)) {
@@ -322,6 +324,24 @@ void CCMain_Frm::resizeEvent(QResizeEvent* event)
     FitOuterSize();
 }
 
+bool CCMain_Frm::eventFilter(QObject* watched, QEvent* event)
+{
+    // The menu bar takes the focus for keys as a menu does for the mouse: the edit keeps its selection (a
+    // line edit would drop it) and runs no check on leaving, as under a pop-up.
+    if (event->type() == QEvent::FocusOut && static_cast<QFocusEvent*>(event)->reason() == Qt::MenuBarFocusReason) {
+        QFocusEvent popupOut(QEvent::FocusOut, Qt::PopupFocusReason);
+        QCoreApplication::sendEvent(watched, &popupOut);
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+QWidget* CCMain_Frm::FocusControl() const
+{
+    QWidget* focus = QApplication::focusWidget();
+    return focus != nullptr && focus == menuBar() ? m_beforeMenuBar.data() : focus;
+}
+
 bool CCMain_Frm::IsEditCtrl(const QWidget* window)
 {
     return qobject_cast<const QLineEdit*>(window) != nullptr || qobject_cast<const QPlainTextEdit*>(window) != nullptr;
@@ -329,28 +349,28 @@ bool CCMain_Frm::IsEditCtrl(const QWidget* window)
 
 void CCMain_Frm::OnEditCopy()
 {
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = FocusControl();
     if (auto* line = qobject_cast<QLineEdit*>(focus)) line->copy();
     else if (auto* text = qobject_cast<QPlainTextEdit*>(focus)) text->copy();
 }
 
 void CCMain_Frm::OnEditCut()
 {
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = FocusControl();
     if (auto* line = qobject_cast<QLineEdit*>(focus)) line->cut();
     else if (auto* text = qobject_cast<QPlainTextEdit*>(focus)) text->cut();
 }
 
 void CCMain_Frm::OnEditPaste()
 {
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = FocusControl();
     if (auto* line = qobject_cast<QLineEdit*>(focus)) line->paste();
     else if (auto* text = qobject_cast<QPlainTextEdit*>(focus)) text->paste();
 }
 
 bool CCMain_Frm::OnUpdateEditCopy() const
 {
-    const QWidget* focus = QApplication::focusWidget();
+    const QWidget* focus = FocusControl();
     if (!IsEditCtrl(focus)) return false;
     if (const auto* line = qobject_cast<const QLineEdit*>(focus)) return line->hasSelectedText();
     return qobject_cast<const QPlainTextEdit*>(focus)->textCursor().hasSelection();
@@ -358,7 +378,7 @@ bool CCMain_Frm::OnUpdateEditCopy() const
 
 bool CCMain_Frm::OnUpdateEditPaste() const
 {
-    const QWidget* focus = QApplication::focusWidget();
+    const QWidget* focus = FocusControl();
     if (!IsEditCtrl(focus)) return false;
     const auto* line = qobject_cast<const QLineEdit*>(focus);
     const bool readOnly = line != nullptr ? line->isReadOnly() : qobject_cast<const QPlainTextEdit*>(focus)->isReadOnly();

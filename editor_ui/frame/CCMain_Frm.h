@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <map>
 
 class CQuorvaneConfiguratorDoc;
@@ -57,6 +58,7 @@ signals:
     void outerSizeFitted();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -67,6 +69,9 @@ private:
     bool BuildStatusBar();
     void RouteViewCommand(int id);
     void FitOuterSize();
+    // The widget the Edit commands judge and act on: the focus widget, or while the menu bar holds the focus
+    // for keys, the one it took the focus from.
+    QWidget* FocusControl() const;
 
     CQuorvaneConfiguratorDoc* m_pDocument;
     CQuorvaneConfiguratorView* m_pView = nullptr;
@@ -76,6 +81,7 @@ private:
     QMenu* m_menuRecent = nullptr;
     std::map<int, QAction*> m_actions;
     QMetaObject::Connection m_selectionConnection;
+    QPointer<QWidget> m_beforeMenuBar;
     // The outer size asked for by PlaceOuterRect until the decoration is known; empty afterwards.
     QSize m_pendingOuterSize;
 };

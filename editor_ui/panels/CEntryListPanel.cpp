@@ -162,8 +162,10 @@ void CEntryListPanel::OnDblclkList()
         if (m_kind.recalcAfterEdit) CalcMemorySize();
     }
     dialog.reset();
-    // Cancel stores nothing, but the view shows the configuration again all the same.
+    // Cancel stores nothing, but the view shows the configuration again all the same. The refresh rebuilt
+    // the rows: the edited one becomes the current row again, so the keys go on from where the user was.
     RefreshView();
+    m_wndList->setCurrentItem(m_wndList->topLevelItem(row));
 }
 
 void CEntryListPanel::OnSize(int cx, int cy)

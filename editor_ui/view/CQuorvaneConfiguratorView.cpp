@@ -40,7 +40,7 @@ CQuorvaneConfiguratorView::CQuorvaneConfiguratorView(CQuorvaneConfiguratorDoc* d
 {
     setObjectName(QStringLiteral("view102"));
     // The controls of the form, in the order they were laid out; positions are set by the layout code.
-    m_wndTree = new QTreeWidget(this);
+    m_wndTree = NewTree();
     m_wndTree->setObjectName(QStringLiteral("tree401"));
     m_wndTree->setHeaderHidden(true);
     m_wndTree->setColumnCount(1);
@@ -87,6 +87,8 @@ CQuorvaneConfiguratorView::CQuorvaneConfiguratorView(CQuorvaneConfiguratorDoc* d
     setMouseTracking(true);
     ResetTreeItemTables();
     connect(m_wndTree, &QTreeWidget::currentItemChanged, this, [this] { OnSelchangedTree(); });
+    // Enter on an item (or a double-click) goes on into the panel it shows.
+    connect(m_wndTree, &QTreeWidget::itemActivated, this, &CQuorvaneConfiguratorView::FocusShownPanel);
     // A click selects its item after the current-item change has been answered; when that answer moved the
     // current item elsewhere (a disabled category leads to the configuration files), the highlight must
     // follow it, not stay on the clicked item.
@@ -227,7 +229,15 @@ void CQuorvaneConfiguratorView::SwitchToCategory(int index)
     QWidget* panel = SettingPanel(index);
     if (panel == nullptr) return;
     panel->show();
-    qvui::FocusPanel(panel);
+    // A key that moves through the tree leaves the focus there: the next key walks on, and no setting
+    // changes unless the user goes into the panel.
+    if (!m_bTreeKeyMove) qvui::FocusPanel(panel);
+}
+
+void CQuorvaneConfiguratorView::FocusShownPanel(const QTreeWidgetItem* item)
+{
+    QWidget* panel = SettingPanel(item != nullptr ? CategoryIndex(qvui::FromQ(item->text(0))) : -1);
+    if (panel != nullptr && panel->isVisible()) qvui::FocusPanel(panel);
 }
 
 void CQuorvaneConfiguratorView::SwitchPanel(std::string currentTitle, std::string target)

@@ -135,6 +135,9 @@ private:
     void OnLButtonUp();
     void OnSetCursor(const QPoint& point);
     void OnSelchangedTree();
+    // The tree, which marks its own key handling in m_bTreeKeyMove.
+    QTreeWidget* NewTree();
+    void FocusShownPanel(const QTreeWidgetItem* item);
     void SetUpTreeLines();
     void BuildTree();
     bool IsSummaryItem(const QTreeWidgetItem* item) const;
@@ -187,6 +190,7 @@ private:
     QTreeWidgetItem* m_hCycUseItem = nullptr;
     QTreeWidgetItem* m_hCycItem[127] = {};
     bool m_bTreeRebuilding = false;  // the column is fitted once at the end of a rebuild
+    bool m_bTreeKeyMove = false;     // the tree is handling a key
 
     int m_nMinRightWidth = 0;
     int m_nMinOutputHeight = 0;

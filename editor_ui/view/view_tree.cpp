@@ -2,6 +2,7 @@
 // every refresh with the expanded items kept expanded, the item tables, and the refresh of the object panels.
 #include <QApplication>
 #include <QHash>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
@@ -108,7 +109,25 @@ private:
     std::function<void()> m_refit;
 };
 
+// Tells the view while it handles a key, so that a current item moved by a key is told from a click.
+class NavigationTree : public QTreeWidget {
+public:
+    NavigationTree(QWidget* parent, bool& byKey) : QTreeWidget(parent), m_byKey(byKey) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const QScopedValueRollback<bool> byKey(m_byKey, true);
+        QTreeWidget::keyPressEvent(event);
+    }
+
+private:
+    bool& m_byKey;
+};
+
 }  // namespace
+
+QTreeWidget* CQuorvaneConfiguratorView::NewTree() { return new NavigationTree(this, m_bTreeKeyMove); }
 
 // Each line is one line of text in one font: all rows are as high as the first, and no row is measured for
 // its height.

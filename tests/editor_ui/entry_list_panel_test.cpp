@@ -163,7 +163,7 @@ TEST_F(EntryListPanelTest, CancelKeepsTheEntryButRefreshes)
     EXPECT_EQ(Row(Event(), 0), (Cells{"*", "1", "OR", "", "Priority"}));
     // The view was refreshed all the same.
     EXPECT_EQ(Row(Event(), 3), (Cells{"*", "4", "AND", "O", "FIFO"}));
-    EXPECT_TRUE(Event()->List()->selectedItems().isEmpty());
+    EXPECT_EQ(Event()->List()->selectedItems(), QList{Event()->List()->topLevelItem(0)});
 }
 
 TEST_F(EntryListPanelTest, EscAndTheCloseBoxCancelToo)
@@ -191,8 +191,9 @@ TEST_F(EntryListPanelTest, OkWithoutChangeClearsTheMark)
     EXPECT_EQ(Conf().m_flg.m_nFlgAttr[4], 4);
     EXPECT_EQ(Conf().m_flg.m_nFlgSet[4], 1);
     EXPECT_EQ(Row(Event(), 4), (Cells{"", "5", "AND", "", "Priority"}));
-    // Every refresh rebuilds the rows: nothing stays selected after the dialog.
-    EXPECT_TRUE(Event()->List()->selectedItems().isEmpty());
+    // The refresh rebuilds the rows; the edited one stays the current row.
+    EXPECT_EQ(Event()->List()->currentItem(), Event()->List()->topLevelItem(4));
+    EXPECT_EQ(Event()->List()->selectedItems(), QList{Event()->List()->topLevelItem(4)});
 }
 
 TEST_F(EntryListPanelTest, EnterInTheDialogIsOk)
