@@ -162,6 +162,33 @@ run_once() {
   wait "$pid" || fail "the program ended with $?: $(cat "$work/program.log")"
 }
 
+run_once
+[ "$frame" = "0,0,680,550" ] || fail "the first frame is $frame, not 0,0,680,550"
+first=$(window_line)
+[ "$first" = "0,0,680,550,100,320" ] || fail "the first run stored '$first'"
+for n in 2 3; do
+  run_once
+  [ "$(window_line)" = "$first" ] || fail "run $n changed the window line from '$first' to '$(window_line)'"
+done
+
+# A frame the user moved and resized is stored as the window manager shows it, bars unchanged (the client
+# area is tall enough for the output panel below the bar at 320).
+run_once 40,30,720,540
+user_frame=$frame
+[ "$(window_line)" = "$frame,100,320" ] || fail "stored '$(window_line)' after the user made the frame $frame"
+
+# A small screen: a layout far larger than it, one that overflows every sum, and one saved on a larger screen
+# open limited to the screen and moved wholly onto it; the bars follow the view, the frame shown is stored.
+stop_own
+start_screen 1024x600
+for case in "0,0,32767,32767,100,320 0,0,1024,600,100,320" \
+  "0,0,2147483647,2147483647,2147483647,2147483647 0,0,1024,600,100,320" \
+  "312,207,753,628,182,282 271,0,753,600,182,282"; do
+  read -r line want <<<"$case"
+  store_line "$line"
+  expected=${want%,*,*} run_once
+  [ "$(window_line)" = "$want" ] || fail "'$line' stored '$(window_line)', not '$want'"
+done
 # The mapped children of a window, one "id width height x y" line each.
 kids() {
   local c
@@ -171,11 +198,11 @@ kids() {
       /Relative upper-left X/ { x = $NF } /Relative upper-left Y/ { y = $NF } END { print id, w, h, x, y }'
   done
 }
-# The view of the frame `$1` (each widget a window of its own) and its panes: the view is the window `view`
-# (`vw` x `vh`) holding the tree at its top left, as high as itself, and the setting panel at y 43. Sets
-# `tree` (its width), `pw` x `ph` (the setting panel), `out` and `ow` x `oh` at y `oy` (the output panel).
+# The view of the frame `$1` (`view`, `vw` x `vh`: the window holding the tree at its top left, as high as
+# itself, and the setting panel at y 43) and its panes: the tree `tree` wide, the setting panel `pw` x `ph`,
+# the output panel `out`, `ow` x `oh` at y `oy`.
 read_view() {
-  local edge vid x y id w h
+  local edge vid id w h x y
   view=""
   for edge in $(kids "$1" | cut -d' ' -f1); do
     while read -r vid vw vh x y; do
@@ -184,7 +211,7 @@ read_view() {
     done < <(kids "$edge")
   done
   [ -n "$view" ] || fail "no view among the windows of the frame"
-  tree=0 pw=0 ph=0 out="" ow=0 oh=0 oy=0
+  tree=0 pw=0 ph=0 out="" ow=0 oh=0
   while read -r id w h x y; do
     if [ "$x" = 0 ] && [ "$y" = 0 ]; then tree=$w
     elif [ "$y" = 43 ]; then pw=$w ph=$h
@@ -193,8 +220,25 @@ read_view() {
   done <"$work/kids"
   [ -n "$out" ] || fail "no output panel in the view"
 }
-# The bars as the resize rule places them: "x,y".
+# The bars of the view as the resize rule places them, "x,y".
 bars() { echo "$((tree + 1)),$((oy - 5))"; }
+# Each pane of the frame `$1` must keep a usable size, and everything in the output panel must lie within
+# it, the log a few lines high.
+panes() {
+  local outside="" log c
+  read_view "$1"
+  for c in $(xwininfo -tree -id "$out" | awk -v w="$ow" -v h="$oh" '$1 ~ /^0x/ {
+      split($(NF - 1), g, /[x+]/); split($NF, a, /[+]/)
+      if (!base) { base = 1; bx = a[2] - g[3]; by = a[3] - g[4] }
+      if (a[2] - bx + g[1] > w || a[3] - by + g[2] > h) print $1 }'); do
+    if xwininfo -id "$c" | grep -q IsViewable; then outside=$c; break; fi
+  done
+  log=$(xwininfo -tree -id "$out" | awk '$1 ~ /^0x/ && $(NF - 1) ~ /\+12\+[0-9]+$/ { split($(NF - 1), g, /[x+]/); print g[2]; exit }')
+  hint=$(xprop -id "$1" WM_NORMAL_HINTS | sed -n 's/.*minimum size: \([0-9]*\) by \([0-9]*\).*/\1x\2/p')
+  pane_sizes="least client ${hint:-none}, tree ${tree} wide, setting panel ${pw}x${ph}, output panel ${ow}x${oh}, log ${log:-0} high"
+  [ "$tree" -ge 99 ] && [ "$ph" -ge 50 ] && [ "$pw" = "$ow" ] && [ -z "$outside" ] && [ "${log:-0}" -ge 40 ] ||
+    fail "a pane has too little room: $pane_sizes${outside:+; window $outside reaches out of the output panel}"
+}
 # Drags with the left button in the view from its point ($1, $2) to ($3, $4).
 drag() {
   local ax ay
@@ -211,39 +255,6 @@ resize_to() {
   within 20 eval '[ "$(outer_rect "$id")" != "$before" ]' || fail "the frame did not follow the resize to $2"
   sleep 0.5
 }
-# The tree, the setting panel and the output panel of the frame `$1`: each pane must keep a usable size, and
-# everything in the output panel must lie within it, the log a few lines high.
-panes() {
-  local outside="" log c
-  read_view "$1"
-  for c in $(xwininfo -tree -id "$out" | awk -v w="$ow" -v h="$oh" '$1 ~ /^0x/ {
-      split($(NF - 1), g, /[x+]/); split($NF, a, /[+]/)
-      if (!base) { base = 1; bx = a[2] - g[3]; by = a[3] - g[4] }
-      if (a[2] - bx + g[1] > w || a[3] - by + g[2] > h) print $1 }'); do
-    if xwininfo -id "$c" | grep -q IsViewable; then outside=$c; break; fi
-  done
-  log=$(xwininfo -tree -id "$out" | awk '$1 ~ /^0x/ && $(NF - 1) ~ /\+12\+[0-9]+$/ { split($(NF - 1), g, /[x+]/); print g[2]; exit }')
-  hint=$(xprop -id "$1" WM_NORMAL_HINTS | sed -n 's/.*minimum size: \([0-9]*\) by \([0-9]*\).*/\1x\2/p')
-  pane_sizes="least client ${hint:-none}, tree ${tree} wide, setting panel ${pw}x${ph}, output panel ${ow}x${oh}, log ${log:-0} high"
-  [ "$tree" -ge 99 ] && [ "$ph" -ge 50 ] && [ "$pw" = "$ow" ] && [ -z "$outside" ] && [ "${log:-0}" -ge 40 ] ||
-    fail "a pane has too little room: $pane_sizes${outside:+; window $outside reaches out of the output panel}"
-}
-
-run_once
-[ "$frame" = "0,0,680,550" ] || fail "the first frame is $frame, not 0,0,680,550"
-first=$(window_line)
-[ "$first" = "0,0,680,550,100,320" ] || fail "the first run stored '$first'"
-for n in 2 3; do
-  run_once
-  [ "$(window_line)" = "$first" ] || fail "run $n changed the window line from '$first' to '$(window_line)'"
-done
-
-# A frame the user moved and resized is stored as the window manager shows it, bars unchanged (the client
-# area is tall enough for the output panel below the bar at 320).
-run_once 40,30,720,540
-user_frame=$frame
-[ "$(window_line)" = "$frame,100,320" ] || fail "stored '$(window_line)' after the user made the frame $frame"
-
 # Bars dragged past the bottom and the right edge stop 55 and 36 pixels short of the view's outer edges (2
 # pixels around its client area), however little room that leaves the panes; the layout is stored so.
 drag_stops() {
@@ -257,44 +268,28 @@ drag_stops() {
 store_line 0,0,680,550,100,320
 QT_USE_NATIVE_WINDOWS=1 measure=drag_stops run_once
 [ "$(window_line)" = "0,0,680,550,$stops" ] || fail "the bars dragged to $stops stored '$(window_line)'"
-# A bar left at 300 moves in the smallest frame only as far as the panes beyond it need, and is back where
-# it was left when the frame is as large again; so it is stored.
+# Stored bars within their drag stops open where they were left (or the bars at `$2`), and are stored so.
+stored_bars() {
+  read_view "$1"
+  [ "$(bars)" = "${2:-$(window_line | cut -d, -f5,6)}" ] || fail "the stored '$(window_line)' showed bars $(bars)"
+}
+# A bar left at 300 is back there after the frame was made as small as it goes and as large again.
 shrink_and_grow() {
   read_view "$1"
   drag 102 100 300 100
   resize_to "$1" 0,0,200,80
-  read_view "$1"
-  shrunk=$(bars)
   resize_to "$1" 0,0,680,550
-  read_view "$1"
-  [ "$shrunk" != 300,320 ] && [ "$(bars)" = 300,320 ] || fail "the bars at 300,320 showed $shrunk, then $(bars)"
+  stored_bars "$1" 300,320
 }
 store_line 0,0,680,550,100,320
 QT_USE_NATIVE_WINDOWS=1 measure=shrink_and_grow run_once
 [ "$(window_line | cut -d, -f5,6)" = 300,320 ] || fail "the bars left at 300,320 stored '$(window_line)'"
-# Stored bars within their drag stops open where they were left, and are stored back so.
-stored_bars() {
-  read_view "$1"
-  [ "$(bars)" = "$(window_line | cut -d, -f5,6)" ] || fail "the stored '$(window_line)' opened with bars $(bars)"
-}
 for line in 0,0,680,550,500,340 0,0,680,550,370,390; do
   store_line "$line"
   QT_USE_NATIVE_WINDOWS=1 measure=stored_bars run_once
   [ "$(window_line)" = "$line" ] || fail "'$line' stored '$(window_line)'"
 done
 
-# A small screen: a layout far larger than it, one that overflows every sum, and one saved on a larger screen
-# open limited to the screen and moved wholly onto it; the bars follow the view, the frame shown is stored.
-stop_own
-start_screen 1024x600
-for case in "0,0,32767,32767,100,320 0,0,1024,600,100,320" \
-  "0,0,2147483647,2147483647,2147483647,2147483647 0,0,1024,600,100,320" \
-  "312,207,753,628,182,282 271,0,753,600,182,282"; do
-  read -r line want <<<"$case"
-  store_line "$line"
-  expected=${want%,*,*} run_once
-  [ "$(window_line)" = "$want" ] || fail "'$line' stored '$(window_line)', not '$want'"
-done
 # A layout from a 1920 x 1080 screen with a 700 pixel tree: the bar comes back only as far as the panes
 # right of it need, as it does in a frame made smaller (the least client width holds the right side and a
 # bar at 100).
