@@ -123,6 +123,14 @@ on_screen() {
   [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le "$sw" ] && [ $((y + h)) -le "$sh" ]
 }
 
+# Resizes the frame `$1` as the user would, to the outer rectangle `$2` or as near as the window manager lets.
+resize_to() {
+  local id="$1" before
+  before=$(outer_rect "$id")
+  wmctrl -i -r "$id" -e "0,$2"
+  within 20 eval '[ "$(outer_rect "$id")" != "$before" ]' || fail "the frame did not follow the resize to $2"
+  sleep 0.5
+}
 # One run: start, wait for the frame, optionally let "the user" move and resize it, close it as the window
 # manager's close box does, and check the exit. Sets `frame` to the outer rectangle the window had. The
 # frame expected is the stored one unless `expected` names another ("" takes any; the caller checks).
@@ -246,14 +254,6 @@ drag() {
   ay=$(xwininfo -id "$view" | awk '/Absolute upper-left Y/ { print $NF }')
   xdotool mousemove $((ax + $1)) $((ay + $2)) sleep 0.2 mousedown 1 sleep 0.2 \
     mousemove $((ax + $3)) $((ay + $4)) sleep 0.3 mouseup 1 sleep 0.3
-}
-# Resizes the frame `$1` as the user would, to the outer rectangle `$2` or as near as the window manager lets.
-resize_to() {
-  local id="$1" before
-  before=$(outer_rect "$id")
-  wmctrl -i -r "$id" -e "0,$2"
-  within 20 eval '[ "$(outer_rect "$id")" != "$before" ]' || fail "the frame did not follow the resize to $2"
-  sleep 0.5
 }
 # Bars dragged past the bottom and the right edge stop 55 and 36 pixels short of the view's outer edges (2
 # pixels around its client area), however little room that leaves the panes; the layout is stored so.
