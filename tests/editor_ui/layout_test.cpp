@@ -276,7 +276,7 @@ TEST_F(RestoreTest, SavedBarsAreKeptWithinTheDragRangeOfTheView)
         {QRect(30, 40, 720, 580), -50, 9999, 100, 320},
         {QRect(30, 40, 720, 580), 150, 300, 150, 300},
         {QRect(0, 0, 680, 550), 100, 480, 100, 320},  // inside the frame, below the view's range
-        {QRect(0, 0, 520, 330), 280, 320, 280, -1},   // the default lies below a small view
+        {QRect(0, 0, 520, 330), 280, 320, 280, -1},   // within its stops; the default lies below a small view
         {QRect(0, 0, 680, 550), 500, 340, 500, 340},  // the right side narrower than its content
         {QRect(0, 0, 680, 550), 370, 390, 370, 390},
         {QRect(312, 207, 753, 628), 182, 282, 182, 282, QRect(47, 172, 753, 628)},  // saved on a larger screen
