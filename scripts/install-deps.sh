@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   qt6-base-dev qt6-translations-l10n fonts-noto-cjk xvfb xauth locales
-  openbox wmctrl x11-utils
+  openbox wmctrl x11-utils xdotool
   exfatprogs exfat-fuse bindfs fuse3 acl attr util-linux mount
 )
 

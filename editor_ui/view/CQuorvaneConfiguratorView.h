@@ -89,9 +89,10 @@ public:
     Qt::CursorShape CursorShapeAt(const QPoint& point) const;
     // The view's outer rectangle in its own coordinates, the sunken edge included.
     QRect OuterRect() const;
-    // Furthest right and down the bars go in the view as it now is: the right side keeps room for the title
-    // and the output panel's memory-size line, the output panel for that line and a few lines of log. Where
-    // the view is too small even for that, the bars stay at their near limits.
+    // Furthest right and down the program puts the bars in the view as it now is (a drag goes on to the drag
+    // stops): the right side keeps room for the title and the output panel's memory-size line, the output
+    // panel for that line and a few lines of log. Where the view is too small even for that, the bars stay
+    // at their near limits.
     int MaxBarX() const;
     int MaxBarY() const;
     // Least width of everything right of the vertical bar, and least height of the output panel.
@@ -147,8 +148,12 @@ private:
     // Measures what the right side and the output panel need, and gives the view the least size that holds
     // every pane at its minimum.
     void SetPaneMinimums();
-    // Moves the two bars to the saved positions, or into reach where those are not.
-    void KeepBarsReachable(int barX, int barY);
+    // Moves the two bars to the stored positions, or into reach where those are not; a frame `fitted` to a
+    // smaller screen also keeps every pane its room.
+    void PlaceStoredBars(int barX, int barY, bool fitted);
+    // Where the user left a bar, and the room that leaves the pane beyond it, up to its least size.
+    void LeaveBarX(int x);
+    void LeaveBarY(int y);
     void SwitchToCategory(int index);
     void KeepSelectionOnCurrentItem();
     void MoveSettingPanels(int x, int y, int width, int height);
@@ -194,6 +199,11 @@ private:
 
     int m_nMinRightWidth = 0;
     int m_nMinOutputHeight = 0;
+    // The bars where the user or the stored layout left them; a smaller view shows them nearer its edges.
+    int m_nBarX = 100;
+    int m_nBarY = 320;
+    int m_nRightRoom = 0;
+    int m_nOutputRoom = 0;
 
     // Drag state.
     int m_nDragVBar = 0;

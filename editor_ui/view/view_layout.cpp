@@ -31,11 +31,10 @@ QSize Overlap(long long x, long long y, long long width, long long height, const
     return QSize(static_cast<int>(std::max(0LL, right - left)), static_cast<int>(std::max(0LL, bottom - top)));
 }
 
-// The screen that holds most of a usable frame rectangle; -1 when it is too small to use, or too little of it
-// lies on any screen to reach and move it.
-int HomeScreen(int x, int y, int width, int height, const QList<QRect>& screens, const QSize& minimum)
+// The screen that holds most of a frame rectangle; -1 when too little of it lies on any screen to reach and
+// move it.
+int HomeScreen(int x, int y, int width, int height, const QList<QRect>& screens)
 {
-    if (width < minimum.width() || height < minimum.height()) return -1;
     int home = -1;
     long long most = 0;
     for (int i = 0; i < screens.size(); ++i) {
@@ -55,7 +54,8 @@ namespace qvui {
 
 bool IsUsableFrameRect(const QRect& rect, const QList<QRect>& screens, const QSize& minimum)
 {
-    return HomeScreen(rect.x(), rect.y(), rect.width(), rect.height(), screens, minimum) >= 0;
+    return rect.width() >= minimum.width() && rect.height() >= minimum.height() &&
+           HomeScreen(rect.x(), rect.y(), rect.width(), rect.height(), screens) >= 0;
 }
 
 QRect FrameRectOnScreen(int x, int y, int width, int height, const QList<ScreenArea>& screens, bool* usable,
@@ -63,7 +63,10 @@ QRect FrameRectOnScreen(int x, int y, int width, int height, const QList<ScreenA
 {
     QList<QRect> whole;
     for (const ScreenArea& screen : screens) whole << screen.geometry;
-    int home = HomeScreen(x, y, width, height, whole, minimum);
+    // A frame stored smaller than the window can be keeps its place and grows.
+    width = std::max(width, minimum.width());
+    height = std::max(height, minimum.height());
+    int home = HomeScreen(x, y, width, height, whole);
     if (usable != nullptr) *usable = home >= 0;
     if (home < 0) {
         const CCData_winsize_info defaults;
@@ -71,7 +74,7 @@ QRect FrameRectOnScreen(int x, int y, int width, int height, const QList<ScreenA
         y = defaults.m_nY;
         width = defaults.m_nWidth;
         height = defaults.m_nHeight;
-        home = std::max(0, HomeScreen(x, y, width, height, whole, QSize()));
+        home = std::max(0, HomeScreen(x, y, width, height, whole));
     }
     if (home >= screens.size()) return QRect(x, y, width, height);
     // The window system bounds a window by its screen: a frame larger than it would also cost memory in
@@ -152,9 +155,13 @@ void CQuorvaneConfiguratorView::SetPaneMinimums()
 void CQuorvaneConfiguratorView::OnSize(int cx, int cy)
 {
     if (m_btnVBar == nullptr) return;
-    // A smaller view moves a bar that would leave a pane less than its minimum, as a drag stops there.
-    const int barX = std::min(m_btnVBar->x(), MaxBarX());
-    const int barY = std::min(m_btnHBar->y(), MaxBarY());
+    // A smaller view moves a bar only as far as the pane beyond it keeps the room it had, and not out of its
+    // drag stops; a larger one brings it back to where it was left.
+    const QRect outer = OuterRect();
+    const int barX = std::clamp(std::min(m_nBarX, cx - 6 - m_nRightRoom), kMinBarX,
+                                std::max(kMinBarX, outer.width() - kMinBarX));
+    const int barY = std::clamp(std::min(m_nBarY, cy - 5 - m_nOutputRoom), kMinBarY,
+                                std::max(kMinBarY, outer.height() - kMinBarY));
     const int w = cx - barX - 6;
     m_btnVBar->setGeometry(barX, 0, kBarThickness, cy);
     m_btnHBar->setGeometry(barX + 6, barY, w, kBarThickness);
@@ -209,7 +216,8 @@ void CQuorvaneConfiguratorView::OnMouseMove(const QPoint& point)
     const int vw = outer.width();
     const int vh = outer.height();
     if (m_nDragVBar != 0) {
-        const int x = point.x() <= kMinBarX ? kMinBarX : std::min(point.x(), MaxBarX());
+        const int x = point.x() <= kMinBarX ? kMinBarX : std::min(point.x(), vw - kMinBarX);
+        LeaveBarX(x);
         // The horizontal bar's top measured from the top of the outer rectangle, less 2.
         const int yb = (m_btnHBar->y() - outer.y()) - 2;
         m_btnVBar->setGeometry(x, 0, kBarThickness, vh);
@@ -221,7 +229,8 @@ void CQuorvaneConfiguratorView::OnMouseMove(const QPoint& point)
         MoveSettingPanels(x + 7, 43, vw - x - 7, yb - 45);
         if (m_pOutput != nullptr) m_pOutput->setGeometry(x + 7, yb + 4, vw - x - 7, vh - yb - 8);
     } else if (m_nDragHBar != 0) {
-        const int y = point.y() <= kMinBarY ? kMinBarY : std::min(point.y(), MaxBarY());
+        const int y = point.y() <= kMinBarY ? kMinBarY : std::min(point.y(), vh - kMinBarY);
+        LeaveBarY(y);
         const int left = m_btnVBar->x() + m_btnVBar->width() + 2;
         const int wb = m_btnHBar->width();
         m_btnHBar->setGeometry(left, y, wb, kBarThickness);
@@ -272,18 +281,20 @@ void CQuorvaneConfiguratorView::RestoreLayout()
     }
     const QRect rect = qvui::FrameRectOnScreen(x, y, w, h, qvui::ScreenAreas(), &usable, minimum);
     if (!usable) CCData_winsize_info().GetWinSize(x, y, w, h, barX, barY);
+    // Only a frame made smaller to fit the screen moves the bars to keep every pane its room.
+    const bool fitted = rect.width() < std::max(w, minimum.width()) || rect.height() < std::max(h, minimum.height());
     w = rect.width();
 
     if (auto* frame = qobject_cast<CCMain_Frm*>(window())) {
         frame->PlaceOuterRect(rect);
-        // The frame shrinks once the window manager's decoration is known: the bars must still fit then.
-        connect(frame, &CCMain_Frm::outerSizeFitted, this, [this] {
-            KeepBarsReachable(m_btnVBar->x(), m_btnHBar->y());
+        // The frame shrinks once the window manager's decoration is known: the bars are judged again then.
+        connect(frame, &CCMain_Frm::outerSizeFitted, this, [this, barX, barY, fitted] {
+            PlaceStoredBars(barX, barY, fitted);
             OnSize(width(), height());
         }, Qt::SingleShotConnection);
     }
     const QRect vbar = m_btnVBar->geometry();
-    KeepBarsReachable(barX, barY);
+    PlaceStoredBars(barX, barY, fitted);
     barX = m_btnVBar->x();
     barY = m_btnHBar->y();
     m_wndTree->setGeometry(m_wndTree->x(), m_wndTree->y(), barX - 1, m_wndTree->height());
@@ -295,17 +306,36 @@ void CQuorvaneConfiguratorView::RestoreLayout()
     m_btnHBar->setGeometry(vbar.x() + 1, barY, stripWidth, kBarThickness);
 }
 
-void CQuorvaneConfiguratorView::KeepBarsReachable(int barX, int barY)
+void CQuorvaneConfiguratorView::PlaceStoredBars(int barX, int barY, bool fitted)
 {
-    // Only positions a drag could give the bars in the view as it now is: both stay within reach and
-    // neither the setting panels nor the output panel is left without height.
+    // A stored bar within its drag stops stays; one outside them goes to the default place, as far as the
+    // panes beyond it keep their least size there.
     const CCData_winsize_info defaults;
-    barX = qvui::BarPosWithin(barX, defaults.m_nBarX, kMinBarX, MaxBarX());
-    barY = qvui::BarPosWithin(barY, defaults.m_nBarY, kMinBarY, MaxBarY());
+    const QRect outer = OuterRect();
+    barX = qvui::BarPosWithin(barX, std::min(defaults.m_nBarX, MaxBarX()), kMinBarX, outer.width() - kMinBarX);
+    barY = qvui::BarPosWithin(barY, std::min(defaults.m_nBarY, MaxBarY()), kMinBarY, outer.height() - kMinBarY);
+    if (fitted) {
+        barX = std::min(barX, MaxBarX());
+        barY = std::min(barY, MaxBarY());
+    }
+    LeaveBarX(barX);
+    LeaveBarY(barY);
     const QRect vbar = m_btnVBar->geometry();
     // Keeps its top edge; its height becomes its former bottom coordinate.
     m_btnVBar->setGeometry(barX, vbar.y(), kBarThickness, vbar.y() + vbar.height());
     m_btnHBar->setGeometry(m_btnHBar->x(), barY, m_btnHBar->width(), kBarThickness);
+}
+
+void CQuorvaneConfiguratorView::LeaveBarX(int x)
+{
+    m_nBarX = x;
+    m_nRightRoom = std::min(m_nMinRightWidth, width() - 6 - x);
+}
+
+void CQuorvaneConfiguratorView::LeaveBarY(int y)
+{
+    m_nBarY = y;
+    m_nOutputRoom = std::min(m_nMinOutputHeight, height() - 5 - y);
 }
 
 void CQuorvaneConfiguratorView::OnDestroy()
@@ -315,6 +345,5 @@ void CQuorvaneConfiguratorView::OnDestroy()
     // A minimised or maximised frame keeps the layout read at start-up.
     if (frame->isMinimized() || frame->isMaximized()) return;
     const QRect r = frame->frameGeometry();
-    m_pDocument->GetConfInfo().m_win.SetWinSize(r.x(), r.y(), r.width(), r.height(), m_btnVBar->x(),
-                                                m_btnHBar->y());
+    m_pDocument->GetConfInfo().m_win.SetWinSize(r.x(), r.y(), r.width(), r.height(), m_nBarX, m_nBarY);
 }

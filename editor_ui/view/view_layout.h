@@ -24,8 +24,8 @@ bool IsUsableFrameRect(const QRect& rect, const QList<QRect>& screens,
 // The frame rectangle a stored one opens with on `screens` (the primary first). A usable rectangle opens on
 // the screen that holds most of it, any other at the default layout's rectangle; either is then made no
 // larger than that screen's available area and moved wholly onto it, so one that lies there already is
-// kept exactly. The stored values may be anything an int holds. `usable` tells whether the stored
-// rectangle was used; one smaller than `minimum` is not.
+// kept exactly. One smaller than `minimum` grows to it first, keeping its place. The stored values may be
+// anything an int holds. `usable` tells whether the stored rectangle was used.
 QRect FrameRectOnScreen(int x, int y, int width, int height, const QList<ScreenArea>& screens,
                         bool* usable = nullptr, const QSize& minimum = QSize(kMinFrameWidth, kMinFrameHeight));
 // A saved bar position where a drag could have put it (from `low` to `high`) stays; any other becomes

@@ -160,12 +160,15 @@ void CheckTabOrder(QWidget* root, const QString& where, QStringList& faults)
 }
 
 // The output panel's log stretches with the panel: where the bars leave it room for its memory-size line
-// and a few lines of log, the panel itself never scrolls.
-void CheckNoOuterBar(const CCtl_SDlg_output* output, const QString& where, QStringList& faults)
+// and a few lines of log, the panel itself never scrolls; where the user left it less, it scrolls to them.
+void CheckNoOuterBar(const CCtl_SDlg_output* output, const QString& where, QStringList& faults, bool squeezed = false)
 {
     const QScrollArea* scroll = output->ScrollArea();
-    if (scroll->verticalScrollBar()->isVisible() || scroll->horizontalScrollBar()->isVisible() ||
-        output->Client()->size() != scroll->viewport()->size()) {
+    const bool scrolls = scroll->verticalScrollBar()->isVisible() || scroll->horizontalScrollBar()->isVisible();
+    const QSize client = output->Client()->size();
+    if (squeezed && (!scrolls || client != output->Client()->minimumSize().expandedTo(scroll->viewport()->size()))) {
+        faults << where + QStringLiteral(": the output panel does not scroll to its memory-size line and log");
+    } else if (!squeezed && (scrolls || client != scroll->viewport()->size())) {
         faults << where + QStringLiteral(": the output panel scrolls beside its log");
     }
     // Qt's own count of the lines in view: a log of the same size, filled with the language's log lines,
@@ -259,8 +262,8 @@ TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
     Frame()->resize(frameSize);
     QCoreApplication::processEvents();
 
-    // The horizontal bar dragged as high as it goes, then as low: the panels above it scroll rather than
-    // squeeze; the output panel below it only shortens its log.
+    // The horizontal bar dragged as high as it goes, then as low: the panels above it, and then the output
+    // panel below it, scroll rather than squeeze.
     const auto drag = [&](QWidget* bar, const QPoint& to) {
         uitest::SendMouse(View(), QEvent::MouseButtonPress, bar->geometry().center());
         uitest::SendMouse(View(), QEvent::MouseMove, to);
@@ -279,15 +282,15 @@ TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
             }
         }
         CheckSizes(View()->OutputPanel(), QStringLiteral("panel_output") + where, faults, View()->OutputPanel()->LogEdit());
-        CheckNoOuterBar(View()->OutputPanel(), QStringLiteral("panel_output") + where, faults);
+        CheckNoOuterBar(View()->OutputPanel(), QStringLiteral("panel_output") + where, faults, towards != 0);
     }
     Save(Frame(), QStringLiteral("panel_output_small"));
-    // The vertical bar dragged as far right as it goes: the memory-size line stays whole.
+    // The vertical bar dragged as far right as it goes: the output panel scrolls to its whole memory-size line.
     const QPoint vbar = View()->VerticalBar()->geometry().center();
     drag(View()->VerticalBar(), QPoint(View()->width(), vbar.y()));
     QCoreApplication::processEvents();
     CheckSizes(View()->OutputPanel(), QStringLiteral("panel_output (bar right)"), faults, View()->OutputPanel()->LogEdit());
-    CheckNoOuterBar(View()->OutputPanel(), QStringLiteral("panel_output (bar right)"), faults);
+    CheckNoOuterBar(View()->OutputPanel(), QStringLiteral("panel_output (bar right)"), faults, true);
     Save(Frame(), QStringLiteral("panel_output_narrow"));
     // Every setting panel at its narrowest, then at its smallest (the window at its least size, the vertical
     // bar as far right and the horizontal bar as high as they go): every label and button keeps its whole
