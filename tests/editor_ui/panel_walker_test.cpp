@@ -96,9 +96,11 @@ void CheckSizes(QWidget* root, const QString& where, QStringList& faults, const 
         if (!w->parentWidget()->rect().contains(w->geometry())) faults << name + QStringLiteral(" reaches out of its parent");
         int room = w->width();
         int text = 0;
-        if (qobject_cast<QLabel*>(w) || qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w) ||
-            qobject_cast<QGroupBox*>(w)) {
+        if (qobject_cast<QLabel*>(w) || qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
             text = w->sizeHint().width();
+        } else if (qobject_cast<QGroupBox*>(w)) {
+            // A group's size hint is what its contents would like; its title needs only its least size.
+            text = w->minimumSizeHint().width();
         } else if (auto* button = qobject_cast<QPushButton*>(w)) {
             QStyleOptionButton option;
             option.initFrom(button);
