@@ -852,10 +852,9 @@ TEST(FileOwners, FailedWritesInPlacePutTheOldBytesBack)
     }
 }
 
-// A write that takes nothing, locks that fail or that another holds, slow renames with no exclusive one, names
-// missing for a moment, failed looks, folders that keep names, openat2 errors: no spinning, no waiting, no failure
-// where none is needed, backups under names of their own, at most one temporary file left. Two editors that
-// create one new file both succeed.
+// A write that takes nothing, failing or held locks, slow renames with no exclusive one, names missing for a
+// moment, failed looks, folders that keep names, openat2 errors: no spinning or waiting, no needless failure,
+// backups under names of their own, one temporary file left at most. Two editors creating one file both succeed.
 TEST(FileOwners, WritersNeverSpinOrWait)
 {
     const struct {
