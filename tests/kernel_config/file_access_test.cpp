@@ -675,6 +675,7 @@ TEST(FileOwners, LinksOfProcAreOpenedByTheKernel)
     const int held = ::open(dir.File("g").c_str(), O_RDWR | O_CLOEXEC);
     ASSERT_TRUE(held >= 0 && ::unlink(dir.File("g").c_str()) == 0);
     const std::string fd = "/proc/self/fd/" + std::to_string(held);
+    EXPECT_EQ(Doc::IsFileExist(fd), 1);
     EXPECT_TRUE(Doc::ReadFileToString(fd) == "deleted" && Doc("").MakeBackupFile(fd) == "err");
     EXPECT_EQ(Doc::WriteStringToFile(fd, "new"), 1);
     EXPECT_TRUE(ReadBytes(fd) == "new" && Entries(dir.Path()).empty());
