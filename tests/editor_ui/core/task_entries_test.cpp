@@ -203,7 +203,7 @@ TEST(TaskDialogChecks, MessagesFromTheStringTable)
     EXPECT_NE(ja.find("220"), std::string::npos);
 }
 
-// Tasks or handlers 1 and 2 named `name` on the RX v2, the CPU analysis's last, with two of every kind:
+// Tasks or handlers 1 and 2 named `name` on the RX v2, the CPU analysis's last, with every kind in use:
 // written, analysed back without a warning and written again to the same texts.
 bool ComesBack(bool task, const std::string& name)
 {
@@ -211,8 +211,7 @@ bool ComesBack(bool task, const std::string& name)
     CCData_conf_info& conf = source.GetConfInfo();
     conf.m_cpu.SetCpuType(30);
     conf.m_flg.m_nUse = conf.m_sem.m_nUse = conf.m_dtq.m_nUse = conf.m_tim.m_nUse = conf.m_cyc.m_nUse = 1;
-    conf.m_tsk.m_nTskNum = conf.m_flg.m_nFlgNum = conf.m_sem.m_nSemNum = conf.m_dtq.m_nDtqNum = 2;
-    conf.m_cyc.m_nCycNum = 2;
+    conf.m_tsk.m_nTskNum = conf.m_cyc.m_nCycNum = 2;
     for (int id = 1; id <= 2; ++id) {
         conf.m_dtq.SetDtqData(id, 1, id);
         task ? conf.m_tsk.SetTskData(id, 1, 256, name) : conf.m_cyc.SetCycData(id, 1, name, 1000);
