@@ -41,8 +41,7 @@ TEST_F(EditorTest, ResizeRulePlacesEveryChildFromTheBars)
     EXPECT_EQ(v->HorizontalBar()->y(), 320);
     EXPECT_EQ(v->Tree()->height(), v->height());
     EXPECT_EQ(v->OutputPanel()->width(), v->width() - 106);
-    // Left at 300, the bar moves in the smallest frame only as far as the panes right of it need, and is back
-    // when the frame grows again.
+    // Left at 300, the bar moves in the smallest frame only as far as the panes need, and comes back after.
     SendMouse(v, QEvent::MouseButtonPress, QPoint(102, 100));
     SendMouse(v, QEvent::MouseMove, QPoint(300, 100));
     SendMouse(v, QEvent::MouseButtonRelease, QPoint(300, 100));
@@ -257,9 +256,8 @@ TEST_F(RestoreTest, RectangleSmallerThanTheWindowCanBeGrowsInPlace)
 
 TEST_F(RestoreTest, SavedBarsAreKeptWithinTheDragRangeOfTheView)
 {
-    // Saved bars within their drag stops stay; others go to the default, or as far towards it as the panes
-    // beyond keep their room, where -1 expects them. A frame that does not fit the 800 x 800 screen of the
-    // test platform opens as `opens`, its bars kept only as far as every pane keeps its room.
+    // Saved bars within their drag stops stay, others go as near the default as the panes keep their room (-1
+    // expects the nearest); a frame too large for the 800 x 800 test screen opens as `opens`, so the panes do.
     struct Row { QRect frame; int barX, barY, wantX, wantY; QRect opens = QRect(); };
     const Row rows[] = {
         {QRect(30, 40, 720, 580), -50, 9999, 100, 320},

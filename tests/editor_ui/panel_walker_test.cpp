@@ -72,8 +72,9 @@ void CheckColumns(QTreeWidget* list, const QString& where, QStringList& faults)
     const int headerMargins = 4 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
     const int cellMargins = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
     for (int c = 0; c < list->columnCount(); ++c) {
-        std::vector<std::pair<QString, int>> texts{{list->headerItem()->text(c), header->fontMetrics().horizontalAdvance(list->headerItem()->text(c)) + headerMargins},
-                                                   {QStringLiteral("the size hint"), std::max(header->sectionSizeHint(c), static_cast<QAbstractItemView*>(list)->sizeHintForColumn(c))}};
+        std::vector<std::pair<QString, int>> texts{{list->headerItem()->text(c), header->fontMetrics().horizontalAdvance(list->headerItem()->text(c)) + headerMargins}};
+        const int hint = std::max(header->sectionSizeHint(c), static_cast<QAbstractItemView*>(list)->sizeHintForColumn(c));
+        texts.emplace_back(QStringLiteral("the size hint"), hint);
         for (int r = 0; r < list->topLevelItemCount(); ++r) {
             texts.emplace_back(list->topLevelItem(r)->text(c), list->fontMetrics().horizontalAdvance(list->topLevelItem(r)->text(c)) + cellMargins);
         }

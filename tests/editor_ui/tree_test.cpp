@@ -334,14 +334,14 @@ TEST_F(TreeTest, ColumnFollowsAFontChange)
               tree->fontMetrics().horizontalAdvance(Category(kTask)->child(0)->text(0)) + 3 * tree->indentation());
 }
 
-// Keys walk the tree and leave the focus there, so no key changes a setting; Enter goes into the panel.
+// A click on the current item and the keys that walk the tree leave the focus there, so no key changes a
+// setting; Enter goes into the panel.
 TEST_F(TreeTest, KeysWalkTheTreeAndOnlyClickOrEnterEntersThePanel)
 {
     EnableAll();
     View()->OnSelectConfFiles();  // as after a load
     QTreeWidget* tree = View()->Tree();
     const int cpuType = Conf().m_cpu.m_nCpuType;
-    // A click on the current item leaves the focus in the tree.
     const QRect files = tree->visualItemRect(Category(kConfFiles));
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, files.topLeft() + QPoint(8, 4));
     QTest::keyClick(Frame()->focusWidget(), Qt::Key_Down);

@@ -228,11 +228,8 @@ panes() {
 }
 # Drags with the left button in the view from its point ($1, $2) to ($3, $4).
 drag() {
-  local ax ay
-  read -r ax ay < <(xwininfo -id "$view" |
-    awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { print x, $NF }')
-  xdotool mousemove $((ax + $1)) $((ay + $2)) sleep 0.2 mousedown 1 sleep 0.2 \
-    mousemove $((ax + $3)) $((ay + $4)) sleep 0.3 mouseup 1 sleep 0.3
+  xdotool mousemove --window "$view" "$1" "$2" sleep 0.2 mousedown 1 sleep 0.2 \
+    mousemove --window "$view" "$3" "$4" sleep 0.3 mouseup 1 sleep 0.3
 }
 # Stores the window line `$1`, runs measured by `$2` and expects `want` stored: `$3`, `$1`, or what the measure says.
 run_stored() {

@@ -203,7 +203,7 @@ TEST(TaskDialogChecks, MessagesFromTheStringTable)
     EXPECT_NE(ja.find("220"), std::string::npos);
 }
 
-// Tasks or handlers 1 and 2 named `name` on the RX v2, the CPU analysis's last, with every kind in use:
+// Task 1 of 3 or the one handler named `name` on the RX v2, the CPU analysis's last, with every kind in use:
 // written, analysed back without a warning and written again to the same texts.
 bool ComesBack(bool task, const std::string& name)
 {
@@ -211,11 +211,8 @@ bool ComesBack(bool task, const std::string& name)
     CCData_conf_info& conf = source.GetConfInfo();
     conf.m_cpu.SetCpuType(30);
     conf.m_flg.m_nUse = conf.m_sem.m_nUse = conf.m_dtq.m_nUse = conf.m_tim.m_nUse = conf.m_cyc.m_nUse = 1;
-    conf.m_tsk.m_nTskNum = conf.m_cyc.m_nCycNum = 2;
-    for (int id = 1; id <= 2; ++id) {
-        conf.m_dtq.SetDtqData(id, 1, id);
-        task ? conf.m_tsk.SetTskData(id, 1, 256, name) : conf.m_cyc.SetCycData(id, 1, name, 1000);
-    }
+    conf.m_dtq.SetDtqData(1, 1, 1);
+    task ? conf.m_tsk.SetTskData(1, 1, 256, name) : conf.m_cyc.SetCycData(1, 1, name, 1000);
     const KernelFileTexts texts = MakeKernelFileTexts(conf, 2026, 12, 7);
     loaded.ClearConfigData();
     if (!AnalyzeLoadedTexts(loaded, texts.config, texts.def, texts.kinit).empty()) return false;
