@@ -71,9 +71,10 @@ void CheckColumns(QTreeWidget* list, const QString& where, QStringList& faults)
     const QHeaderView* header = list->header();
     const int headerMargins = 4 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
     const int cellMargins = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+    const auto* view = static_cast<const QAbstractItemView*>(list);  // its public size hints
     for (int c = 0; c < list->columnCount(); ++c) {
         std::vector<std::pair<QString, int>> texts{{list->headerItem()->text(c), header->fontMetrics().horizontalAdvance(list->headerItem()->text(c)) + headerMargins}};
-        const int hint = std::max(header->sectionSizeHint(c), static_cast<QAbstractItemView*>(list)->sizeHintForColumn(c));
+        const int hint = std::max(header->sectionSizeHint(c), view->sizeHintForColumn(c));
         texts.emplace_back(QStringLiteral("the size hint"), hint);
         for (int r = 0; r < list->topLevelItemCount(); ++r) {
             texts.emplace_back(list->topLevelItem(r)->text(c), list->fontMetrics().horizontalAdvance(list->topLevelItem(r)->text(c)) + cellMargins);

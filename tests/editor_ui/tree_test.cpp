@@ -334,8 +334,7 @@ TEST_F(TreeTest, ColumnFollowsAFontChange)
               tree->fontMetrics().horizontalAdvance(Category(kTask)->child(0)->text(0)) + 3 * tree->indentation());
 }
 
-// A click on the current item and the keys that walk the tree leave the focus there, so no key changes a
-// setting; Enter goes into the panel.
+// A click on the current item and the tree's keys keep the focus there, so no key changes a setting; Enter enters.
 TEST_F(TreeTest, KeysWalkTheTreeAndOnlyClickOrEnterEntersThePanel)
 {
     EnableAll();

@@ -24,12 +24,9 @@ done
 work="$(mktemp -d)"
 # Only this script's own running processes are ended: a number kept from earlier may be another's by now.
 is_running() { grep -qx "$1" <<<"$(jobs -rp)"; }
-stop_own() {
+cleanup() {
   kill $(jobs -rp) 2>/dev/null
   wait 2>/dev/null
-}
-cleanup() {
-  stop_own
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -170,7 +167,8 @@ user_frame=$frame
 
 # A small screen: a layout far larger than it, one that overflows every sum, and one saved on a larger screen
 # open limited to the screen and moved wholly onto it; the bars follow the view, the frame shown is stored.
-stop_own
+kill $(jobs -rp) 2>/dev/null
+wait 2>/dev/null
 start_screen 1024x600
 for case in "0,0,32767,32767,100,320 0,0,1024,600,100,320" \
   "0,0,2147483647,2147483647,2147483647,2147483647 0,0,1024,600,100,320" \

@@ -203,8 +203,7 @@ TEST(TaskDialogChecks, MessagesFromTheStringTable)
     EXPECT_NE(ja.find("220"), std::string::npos);
 }
 
-// Task 1 of 3 or the one handler named `name` on the RX v2, the CPU analysis's last, with every kind in use:
-// written, analysed back without a warning and written again to the same texts.
+// Task 1 or the handler named `name` (RX v2, every kind used): written, read back without warning, written alike.
 bool ComesBack(bool task, const std::string& name)
 {
     CQuorvaneConfiguratorDoc source{std::string()}, loaded{std::string()};
@@ -220,8 +219,7 @@ bool ComesBack(bool task, const std::string& name)
     return again.config == texts.config && again.kinit == texts.kinit;
 }
 
-// Every byte, multibyte characters (in Shift-JIS with the second bytes \ { } | @) and the words the readers
-// look for, first, in the middle and last, in UTF-8 and Shift-JIS: what a dialog accepts comes back.
+// Every byte, multibyte characters and the readers' words, anywhere in a name: what a dialog accepts comes back.
 TEST(EntryNames, EveryAcceptedNameComesBackInBothCodePages)
 {
     std::vector<std::string> units = {"/*", "//", "#defineDTQ1_SIZE", "knl_tcbStInit", "EVTFLG_ATTR", "SEM_ATTR",
