@@ -1,7 +1,6 @@
 // Tests of the cyclic-handler panel and its edit dialog: the dependence on the system time, the second label
 // over the use check box, the rows, the dialog's checks in their order, OK and Cancel, and when the estimate
 // is recomputed.
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -69,10 +68,9 @@ TEST_F(CycPanelTest, LabelsAndColumns)
     EXPECT_EQ(Headers(Cyc()), (Cells{"!", "ID", "CYCLIC-HANDLER Function", "CYCLIC Time", "Init Start Attr"}));
     std::vector<int> widths;
     for (int c = 0; c < Cyc()->List()->columnCount(); ++c) widths.push_back(Cyc()->List()->columnWidth(c));
-    // The designed widths are the least: the function column widens to its header, the attribute column to
-    // its header's size hint.
+    // The designed widths are the least: the function column widens to its header.
     EXPECT_GT(widths.at(2), 115);
-    EXPECT_EQ(widths.at(4), std::max(95, Cyc()->List()->header()->sectionSizeHint(4)));
+    EXPECT_GE(widths.at(4), 95);
     widths[2] = 115;
     widths[4] = 95;
     EXPECT_EQ(widths, (std::vector<int>{25, 25, 115, 95, 95}));

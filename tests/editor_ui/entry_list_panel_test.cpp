@@ -65,15 +65,6 @@ TEST_F(EntryListPanelTest, ListsStartWithTheMarkAndIdColumns)
     }
 }
 
-// Fitting only widens: a column the user widened keeps its width through an edit and the refresh after it.
-TEST_F(EntryListPanelTest, AColumnTheUserWidenedStaysWide)
-{
-    Event()->List()->header()->resizeSection(2, 300);
-    Select(Event(), 0);
-    EXPECT_TRUE(EditEvent([](CCDlg_evtset* dialog) { dialog->OkButton()->click(); }));
-    EXPECT_EQ(Widths(Event()), (std::vector<int>{25, 25, 300, 95, 95}));
-}
-
 TEST_F(EntryListPanelTest, HeaderTextsAndCountItems)
 {
     EXPECT_EQ(Event()->UseCheck()->text(), QStringLiteral("Use EVENTFLG"));
@@ -186,6 +177,7 @@ TEST_F(EntryListPanelTest, EscAndTheCloseBoxCancelToo)
 
 TEST_F(EntryListPanelTest, OkWithoutChangeClearsTheMark)
 {
+    Event()->List()->header()->resizeSection(2, 300);  // fitting only widens: the user's width stays
     Select(Event(), 4);
     EXPECT_TRUE(EditEvent([](CCDlg_evtset* dialog) { dialog->OkButton()->click(); }));
     EXPECT_EQ(Conf().m_flg.m_nFlgAttr[4], 4);
@@ -194,6 +186,7 @@ TEST_F(EntryListPanelTest, OkWithoutChangeClearsTheMark)
     // The refresh rebuilds the rows; the edited one stays the current row.
     EXPECT_EQ(Event()->List()->currentItem(), Event()->List()->topLevelItem(4));
     EXPECT_EQ(Event()->List()->selectedItems(), QList{Event()->List()->topLevelItem(4)});
+    EXPECT_EQ(Widths(Event()), (std::vector<int>{25, 25, 300, 95, 95}));
 }
 
 TEST_F(EntryListPanelTest, EnterInTheDialogIsOk)

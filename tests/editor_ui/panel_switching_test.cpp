@@ -105,6 +105,7 @@ TEST_F(EditorTest, ClickOnADisabledCategoryLeavesTheConfigurationFilesItemHighli
     EXPECT_EQ(Title(), "TASK");
     EXPECT_EQ(tree->currentItem(), View()->CategoryItem(2));
     EXPECT_EQ(tree->selectedItems(), QList<QTreeWidgetItem*>{View()->CategoryItem(2)});
+    EXPECT_TRUE(View()->SettingPanel(2)->isAncestorOf(Frame()->focusWidget()));  // and goes into its panel
 }
 
 TEST_F(EditorTest, DisabledCategoryWhileConfigurationFilesItemIsSelectedShowsMessageWithoutNestedSwitch)

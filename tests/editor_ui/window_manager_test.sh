@@ -1,13 +1,12 @@
 #!/usr/bin/env bash
 # The real program under Xvfb with the openbox window manager, in a folder of its own: three starts and
 # exits leave the stored window line as it was, every frame opens with the stored outer rectangle (the
-# first at 0, 0 with 680 x 550), and a size and place the user gives the frame are stored exactly. Bars
-# dragged with the mouse stop at their drag stops, come back where the user left them after the frame shrank
-# and grew again, and stored ones open where they were left. On a 1024 x 600 screen a huge, an overflowing
-# and a foreign stored layout, and the default one at twice the scale, open wholly on the screen with bounded
-# memory, close, and store the frame that was shown; a stored frame smaller than the window can be keeps its
-# place and grows. Every pane's size is measured in the running program (each widget a window of its own)
-# with a layout from a 1920 x 1080 screen and with the frame made as small as the window manager lets it.
+# first at 0, 0 with 680 x 550), and a size and place the user gives the frame are stored exactly. On a
+# 1024 x 600 screen a huge, an overflowing and a foreign stored layout, and the default one at twice the
+# scale, open wholly on the screen with bounded memory, close, and store the frame that was shown; a stored
+# frame smaller than the window can be grows in place. Every pane's size is measured in the running program
+# (each widget a window of its own) with a layout from a 1920 x 1080 screen and with the frame made as small
+# as the window manager lets it. Stored bars open where they were left; dragged ones stop at their drag stops.
 # Exits 77 (skipped) where Xvfb, openbox or the X tools it uses are missing.
 # Usage: window_manager_test.sh PROGRAM
 set -u
@@ -23,21 +22,11 @@ for tool in Xvfb openbox wmctrl xwininfo xprop xdotool; do
 done
 
 work="$(mktemp -d)"
-# Only this script's own processes that still run are ended: a number kept from earlier may belong to another
-# process by now.
-is_running() {
-  local running
-  running=$(jobs -rp)
-  grep -qx "$1" <<<"$running"
-}
-stop_own() {
-  local running
-  running=$(jobs -rp)
-  [ -z "$running" ] || kill $running 2>/dev/null
-  wait 2>/dev/null
-}
+# Only this script's own running processes are ended: a number kept from earlier may be another's by now.
+is_running() { grep -qx "$1" <<<"$(jobs -rp)"; }
 cleanup() {
-  stop_own
+  kill $(jobs -rp) 2>/dev/null
+  wait 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -74,18 +63,15 @@ unset WAYLAND_DISPLAY LANGUAGE
 # terminating zero, which the strict string check reports although strndup stops at the count.
 if [ -n "${ASAN_OPTIONS:-}" ]; then export ASAN_OPTIONS="$ASAN_OPTIONS:strict_string_checks=0"; fi
 
-# Polls `$@` every 0.1 s for as long as the process `$1` runs; false once it has ended.
+# Polls `$@` every 0.1 s while the process `$1` runs; false once it has ended.
 while_running() {
-  local pid="$1"
-  shift
-  until "$@"; do
-    is_running "$pid" || return 1
+  until "${@:2}"; do
+    is_running "$1" || return 1
     sleep 0.1
   done
 }
-# Xvfb on a screen of the given size, with openbox, each waited for however slowly it starts. Xvfb chooses a
-# free display and writes its number once it accepts clients; it keeps running when its last client leaves
-# (as a probe may while openbox is still connecting).
+# Xvfb on a screen of the given size, with openbox. Xvfb chooses a free display and writes its number once
+# it accepts clients; with -noreset it outlives a probe that leaves while openbox still connects.
 start_screen() {
   : >"$work/display"
   Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
@@ -123,14 +109,6 @@ on_screen() {
   [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le "$sw" ] && [ $((y + h)) -le "$sh" ]
 }
 
-# Resizes the frame `$1` as the user would, to the outer rectangle `$2` or as near as the window manager lets.
-resize_to() {
-  local id="$1" before
-  before=$(outer_rect "$id")
-  wmctrl -i -r "$id" -e "0,$2"
-  within 20 eval '[ "$(outer_rect "$id")" != "$before" ]' || fail "the frame did not follow the resize to $2"
-  sleep 0.5
-}
 # One run: start, wait for the frame, optionally let "the user" move and resize it, close it as the window
 # manager's close box does, and check the exit. Sets `frame` to the outer rectangle the window had. The
 # frame expected is the stored one unless `expected` names another ("" takes any; the caller checks).
@@ -156,7 +134,9 @@ run_once() {
   frame=$(outer_rect "$id")
   [ -z "$expected" ] || [ "$frame" = "$expected" ] || fail "the frame is $frame, expected $expected"
   if [ -n "$user_rect" ]; then
-    resize_to "$id" "$user_rect"
+    wmctrl -i -r "$id" -e "0,$user_rect"
+    within 20 eval '[ "$(outer_rect "$id")" != "$expected" ]' || fail "the frame did not follow the resize"
+    sleep 0.5
     frame=$(outer_rect "$id")
   fi
   [ -z "${measure:-}" ] || "$measure" "$id"
@@ -187,7 +167,8 @@ user_frame=$frame
 
 # A small screen: a layout far larger than it, one that overflows every sum, and one saved on a larger screen
 # open limited to the screen and moved wholly onto it; the bars follow the view, the frame shown is stored.
-stop_own
+kill $(jobs -rp) 2>/dev/null
+wait 2>/dev/null
 start_screen 1024x600
 for case in "0,0,32767,32767,100,320 0,0,1024,600,100,320" \
   "0,0,2147483647,2147483647,2147483647,2147483647 0,0,1024,600,100,320" \
@@ -206,20 +187,18 @@ kids() {
       /Relative upper-left X/ { x = $NF } /Relative upper-left Y/ { y = $NF } END { print id, w, h, x, y }'
   done
 }
-# The view of the frame `$1` (`view`, `vw` x `vh`: the window holding the tree at its top left, as high as
-# itself, and the setting panel at y 43) and its panes: the tree `tree` wide, the setting panel `pw` x `ph`,
-# the output panel `out`, `ow` x `oh` at y `oy`.
+# The tree, the setting panel and the output panel of the frame `$1`: the view is the window holding the
+# tree at its top left, as high as itself, and the setting panel at y 43; the output panel lies at `oy`.
 read_view() {
-  local edge vid id w h x y
-  view=""
-  for edge in $(kids "$1" | cut -d' ' -f1); do
+  local top="$1" edge vid id w h x y
+  view="" tree=0 pw=0 ph=0 out="" ow=0 oh=0
+  for edge in $(kids "$top" | cut -d' ' -f1); do
     while read -r vid vw vh x y; do
       kids "$vid" >"$work/kids"
       if grep -q " $vh 0 0\$" "$work/kids" && grep -q " 43\$" "$work/kids"; then view=$vid; break 2; fi
     done < <(kids "$edge")
   done
   [ -n "$view" ] || fail "no view among the windows of the frame"
-  tree=0 pw=0 ph=0 out="" ow=0 oh=0
   while read -r id w h x y; do
     if [ "$x" = 0 ] && [ "$y" = 0 ]; then tree=$w
     elif [ "$y" = 43 ]; then pw=$w ph=$h
@@ -228,13 +207,11 @@ read_view() {
   done <"$work/kids"
   [ -n "$out" ] || fail "no output panel in the view"
 }
-# The bars of the view as the resize rule places them, "x,y".
-bars() { echo "$((tree + 1)),$((oy - 5))"; }
-# Each pane of the frame `$1` must keep a usable size, and everything in the output panel must lie within
-# it, the log a few lines high.
+# Each pane must keep a usable size, and everything in the output panel must lie within it, the log a few
+# lines high.
 panes() {
-  local outside="" log c
-  read_view "$1"
+  local top="$1" outside="" log c
+  read_view "$top"
   for c in $(xwininfo -tree -id "$out" | awk -v w="$ow" -v h="$oh" '$1 ~ /^0x/ {
       split($(NF - 1), g, /[x+]/); split($NF, a, /[+]/)
       if (!base) { base = 1; bx = a[2] - g[3]; by = a[3] - g[4] }
@@ -242,79 +219,53 @@ panes() {
     if xwininfo -id "$c" | grep -q IsViewable; then outside=$c; break; fi
   done
   log=$(xwininfo -tree -id "$out" | awk '$1 ~ /^0x/ && $(NF - 1) ~ /\+12\+[0-9]+$/ { split($(NF - 1), g, /[x+]/); print g[2]; exit }')
-  hint=$(xprop -id "$1" WM_NORMAL_HINTS | sed -n 's/.*minimum size: \([0-9]*\) by \([0-9]*\).*/\1x\2/p')
+  hint=$(xprop -id "$top" WM_NORMAL_HINTS | sed -n 's/.*minimum size: \([0-9]*\) by \([0-9]*\).*/\1x\2/p')
   pane_sizes="least client ${hint:-none}, tree ${tree} wide, setting panel ${pw}x${ph}, output panel ${ow}x${oh}, log ${log:-0} high"
   [ "$tree" -ge 99 ] && [ "$ph" -ge 50 ] && [ "$pw" = "$ow" ] && [ -z "$outside" ] && [ "${log:-0}" -ge 40 ] ||
     fail "a pane has too little room: $pane_sizes${outside:+; window $outside reaches out of the output panel}"
 }
 # Drags with the left button in the view from its point ($1, $2) to ($3, $4).
 drag() {
-  local ax ay
-  ax=$(xwininfo -id "$view" | awk '/Absolute upper-left X/ { print $NF }')
-  ay=$(xwininfo -id "$view" | awk '/Absolute upper-left Y/ { print $NF }')
-  xdotool mousemove $((ax + $1)) $((ay + $2)) sleep 0.2 mousedown 1 sleep 0.2 \
-    mousemove $((ax + $3)) $((ay + $4)) sleep 0.3 mouseup 1 sleep 0.3
+  xdotool mousemove --window "$view" "$1" "$2" sleep 0.2 mousedown 1 sleep 0.2 \
+    mousemove --window "$view" "$3" "$4" sleep 0.3 mouseup 1 sleep 0.3
 }
-# Bars dragged past the bottom and the right edge stop 55 and 36 pixels short of the view's outer edges (2
+# Stores the window line `$1`, runs measured by `$2` and expects `want` stored: `$3`, `$1`, or what the measure says.
+run_stored() {
+  want="${3:-$1}"
+  store_line "$1"
+  QT_USE_NATIVE_WINDOWS=1 measure="$2" run_once
+  [ "$(window_line)" = "$want" ] || fail "'$1' stored '$(window_line)', not '$want'"
+}
+# Stored bars within their drag stops open there, though the panes right of and below them would like more.
+# Dragged past the bottom and the right edge they stop 55 and 36 pixels short of the view's outer edges (2
 # pixels around its client area), however little room that leaves the panes; the layout is stored so.
 drag_stops() {
   read_view "$1"
-  drag 300 322 300 $((vh + 200))
-  drag 102 100 $((vw + 200)) 100
+  [ "$((tree + 1)),$((oy - 5))" = 500,390 ] || fail "the stored bars 500,390 opened at $((tree + 1)),$((oy - 5))"
+  drag 600 392 600 $((vh + 200))
+  drag 502 100 $((vw + 200)) 100
   read_view "$1"
-  stops="$((tree + 1)),$((oy - 4))"
-  [ "$stops" = "$((vw + 4 - 36)),$((vh + 4 - 55))" ] || fail "the bars stopped at $stops in a ${vw}x${vh} view"
+  want="0,0,680,550,$((tree + 1)),$((oy - 4))"
+  [ "${want#*,*,*,*,}" = "$((vw + 4 - 36)),$((vh + 4 - 55))" ] || fail "the bars stopped at $want in a ${vw}x${vh} view"
 }
-store_line 0,0,680,550,100,320
-QT_USE_NATIVE_WINDOWS=1 measure=drag_stops run_once
-[ "$(window_line)" = "0,0,680,550,$stops" ] || fail "the bars dragged to $stops stored '$(window_line)'"
-# Stored bars within their drag stops open where they were left (or the bars at `$2`), and are stored so.
-stored_bars() {
-  read_view "$1"
-  [ "$(bars)" = "${2:-$(window_line | cut -d, -f5,6)}" ] || fail "the stored '$(window_line)' showed bars $(bars)"
-}
-# A bar left at 300 is back there after the frame was made as small as it goes and as large again.
-shrink_and_grow() {
-  read_view "$1"
-  drag 102 100 300 100
-  resize_to "$1" 0,0,200,80
-  resize_to "$1" 0,0,680,550
-  stored_bars "$1" 300,320
-}
-store_line 0,0,680,550,100,320
-QT_USE_NATIVE_WINDOWS=1 measure=shrink_and_grow run_once
-[ "$(window_line | cut -d, -f5,6)" = 300,320 ] || fail "the bars left at 300,320 stored '$(window_line)'"
-for line in 0,0,680,550,500,340 0,0,680,550,370,390; do
-  store_line "$line"
-  QT_USE_NATIVE_WINDOWS=1 measure=stored_bars run_once
-  [ "$(window_line)" = "$line" ] || fail "'$line' stored '$(window_line)'"
-done
+run_stored 0,0,680,550,500,390 drag_stops
 
 # A layout from a 1920 x 1080 screen with a 700 pixel tree: the bar comes back only as far as the panes
-# right of it need, as it does in a frame made smaller (the least client width holds the right side and a
-# bar at 100).
+# right of it need (the least client width holds them and a bar at 100).
 fitted_panes() {
   panes "$1"
   wide_bar=$((100 + $(xwininfo -id "$1" | awk '/^ *Width:/ { print $NF }') - ${hint%x*}))
   [ "$((tree + 1))" = "$wide_bar" ] || fail "the 700 pixel bar came back to $((tree + 1)), not $wide_bar"
+  want="0,0,1024,600,$wide_bar,320"
 }
-store_line "0,0,1920,1080,700,320"
-QT_USE_NATIVE_WINDOWS=1 measure=fitted_panes expected=0,0,1024,600 run_once
-[ "$(window_line)" = "0,0,1024,600,$wide_bar,320" ] || fail "the 1920 layout stored '$(window_line)'"
+expected=0,0,1024,600 run_stored 0,0,1920,1080,700,320 fitted_panes
 wide_panes=$pane_sizes
-# Made as small as the window manager lets it, the frame still holds every pane; the bars are stored where
-# they were left.
+# Made as small as the window manager lets it, the frame still holds every pane.
 QT_USE_NATIVE_WINDOWS=1 measure=panes expected=0,0,1024,600 run_once 0,0,200,80
 least=$frame
 [ "$(window_line)" = "$least,$wide_bar,320" ] || fail "the smallest frame stored '$(window_line)'"
 # A stored frame smaller than that keeps its place and grows to it.
-IFS=, read -r _ _ least_w least_h <<<"$least"
-for line in 0,0,240,200,100,320 20,30,430,400,100,320; do
-  store_line "$line"
-  IFS=, read -r x y w h _ <<<"$line"
-  expected="$x,$y,$((w > least_w ? w : least_w)),$((h > least_h ? h : least_h))" run_once
-  case "$(window_line)" in "$frame,100,"*) ;; *) fail "'$line' opened as $frame and stored '$(window_line)'" ;; esac
-done
+expected="20,30,${least#*,*,}" run_stored 20,30,240,200,100,100 "" "20,30,${least#*,*,},100,100"
 
 # At twice the scale the default frame is twice as large on the screen: it is limited to it as well.
 rm -f "$work/run/quorvane.ini"
