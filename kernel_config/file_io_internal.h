@@ -81,7 +81,8 @@ bool ReadWhole(const std::string& path, std::string& bytes, struct stat& st, std
 
 // A write that takes no byte counts as a failure.
 bool WriteAll(int fd, const std::string& text);
-// The whole content from offset 0, without moving the file position; false for a write-only descriptor.
+// The whole content from offset 0, without moving the file position; false for a write-only descriptor. Where
+// sizeHint is the file's size, a read that reaches it ends the file; one that goes beyond reads on to the end.
 bool PReadAll(int fd, std::size_t sizeHint, std::string& bytes);
 // Makes a changed name last through a power loss.
 bool SyncFolder(int dir);

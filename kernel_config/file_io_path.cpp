@@ -283,7 +283,7 @@ bool Walk(Fd& dir, std::vector<std::string>& rest, Look look, std::string& name,
     Planters planted;
     int links = 0;
     while (!rest.empty()) {
-        const std::string place = rest.back();
+        const std::string place = std::move(rest.back());
         rest.pop_back();
         const bool last = rest.empty();
         if (place == "." && !last) continue;
@@ -316,19 +316,22 @@ bool Walk(Fd& dir, std::vector<std::string>& rest, Look look, std::string& name,
                 next.Reset(::openat(dir.Get(), place.c_str(), O_PATH | O_CLOEXEC));
                 if (next.Get() < 0 || ::fstat(next.Get(), &st) != 0) return false;
             } else {
-                std::vector<char> buffer(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1);
-                const ssize_t n = ::readlinkat(next.Get(), "", buffer.data(), buffer.size());
-                if (n <= 0 || static_cast<std::size_t>(n) >= buffer.size()) return false;
-                const bool absolute = buffer[0] == '/';
+                std::string text(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1, '\0');
+                const ssize_t n = ::readlinkat(next.Get(), "", &text[0], text.size());
+                if (n <= 0 || static_cast<std::size_t>(n) >= text.size()) return false;
+                text.resize(static_cast<std::size_t>(n));
+                const bool absolute = text[0] == '/';
                 const int from = absolute ? AT_FDCWD : dir.Get();
-                PushPlaces(std::string(buffer.data(), static_cast<std::size_t>(n)), rest);
                 struct stat file;
-                if (reading && ReadWithoutLinks(from, Joined(rest, absolute, false), at, file, seen)) {
+                if (reading &&
+                    ReadWithoutLinks(from, rest.empty() ? text : text + "/" + Joined(rest, false, false), at, file,
+                                     seen)) {
                     dir.Reset();
                     entry = file;
                     exists = true;
                     return true;
                 }
+                PushPlaces(text, rest);
                 // Where no other link stands on the way, the kernel takes the text's folders in one call; the
                 // folders a planter must be able to search are looked at one by one.
                 if (!seen.linkOnWay && planted.users.empty() && OpenToLast(from, absolute, rest, dir)) continue;
