@@ -413,9 +413,15 @@ bool Locate(const std::string& path, Look look, Fd& dir, std::string& name, stru
         // path too long, and errors that answer nothing (EAGAIN under concurrent renames, ENOMEM, EINVAL) leave
         // it to the walk.
         if ((errno == ENOENT || errno == ENOTDIR) && !last.empty() && last != "." && last != "..") return false;
-        dir.Reset(::open(path[0] == '/' ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
-        if (dir.Get() < 0) return false;
         PushPlaces(path, rest);
+        // Nobody can rename the root: a folder in it is opened by its name from there in one call, and the walk
+        // starts in that folder (anything else there is looked at by the walk).
+        if (path[0] == '/' && rest.size() > 1) {
+            dir.Reset(::open(("/" + rest.back()).c_str(), O_PATH | O_NOFOLLOW | O_DIRECTORY | O_CLOEXEC));
+            if (dir.Get() >= 0) rest.pop_back();
+        }
+        if (dir.Get() < 0) dir.Reset(::open(path[0] == '/' ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
+        if (dir.Get() < 0) return false;
     }
     bool exists = false;
     Fd opened;
