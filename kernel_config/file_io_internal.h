@@ -62,8 +62,9 @@ enum class Look { Read, Write, NewName };
 
 // Opens the folder that holds the entry path names, following no link that the rules of look refuse; name
 // receives the entry's name in that folder, entry, where given, its status (st_mode 0 when it is missing), and
-// at, where given, the entry itself opened with O_PATH (a regular file to read opened for reading): every
-// decision was taken on that descriptor, so the entry is used through it (Reopen), not looked up again by name.
+// at, where given, the entry itself opened with O_PATH: every decision was taken on that descriptor, so the
+// entry is used through it (Reopen), not looked up again by name. A read (Look::Read with at) gets a regular
+// file opened for reading where the kernel's look found one, and then no folder (dir closed), as it needs none.
 // False with errno when a place on the way is missing, is a file where a folder must stand ("/" or "/." after
 // it), or is a name that may not be followed (EPERM then).
 bool Locate(const std::string& path, Look look, Fd& dir, std::string& name, struct stat* entry = nullptr,
