@@ -324,9 +324,8 @@ bool Walk(Fd& dir, std::vector<std::string>& rest, Look look, std::string& name,
                 const bool absolute = text[0] == '/';
                 const int from = absolute ? AT_FDCWD : dir.Get();
                 struct stat file;
-                if (reading &&
-                    ReadWithoutLinks(from, rest.empty() ? text : text + "/" + Joined(rest, false, false), at, file,
-                                     seen)) {
+                const std::string onward = rest.empty() ? std::string() : text + "/" + Joined(rest, false, false);
+                if (reading && ReadWithoutLinks(from, rest.empty() ? text : onward, at, file, seen)) {
                     dir.Reset();
                     entry = file;
                     exists = true;
