@@ -62,8 +62,9 @@ enum class Look { Read, Write, NewName };
 
 // Opens the folder that holds the entry path names, following no link that the rules of look refuse; name
 // receives the entry's name in that folder, entry, where given, its status (st_mode 0 when it is missing), and
-// at, where given, the entry itself opened with O_PATH (a regular file to read opened for reading): every
-// decision was taken on that descriptor, so the entry is used through it (Reopen), not looked up again by name.
+// at, where given, the entry itself opened with O_PATH: every decision was taken on that descriptor, so the
+// entry is used through it (Reopen), not looked up again by name. A read (Look::Read with at) gets a regular
+// file opened for reading where the kernel's look found one, and then no folder (dir closed), as it needs none.
 // False with errno when a place on the way is missing, is a file where a folder must stand ("/" or "/." after
 // it), or is a name that may not be followed (EPERM then).
 bool Locate(const std::string& path, Look look, Fd& dir, std::string& name, struct stat* entry = nullptr,
@@ -81,7 +82,8 @@ bool ReadWhole(const std::string& path, std::string& bytes, struct stat& st, std
 
 // A write that takes no byte counts as a failure.
 bool WriteAll(int fd, const std::string& text);
-// The whole content from offset 0, without moving the file position; false for a write-only descriptor.
+// The whole content from offset 0, without moving the file position; false for a write-only descriptor. Where
+// sizeHint is the file's size, a read that reaches it ends the file; one that goes beyond reads on to the end.
 bool PReadAll(int fd, std::size_t sizeHint, std::string& bytes);
 // Makes a changed name last through a power loss.
 bool SyncFolder(int dir);

@@ -2,7 +2,8 @@
 // one name at a time, each opened once and judged and used through that descriptor, with no link left to the
 // kernel but those of proc, so that the rule for links in shared folders holds whether or not the kernel applies
 // it, and no name that another user may have planted leads a write to a file he could not write; where no link
-// stands (the whole path, or the folders after a link), the kernel resolves it in one call. The existence and
+// stands (the whole path, or what follows a link: its folders, and for a read the file too), the kernel
+// resolves it in one call. The existence and
 // folder questions, reading and writing all take this one walk, so they agree on what a path names. Only
 // regular files are read, and without blocking.
 #include "file_io.h"
@@ -17,6 +18,7 @@
 #include <pwd.h>
 #include <linux/magic.h>
 #include <sys/statfs.h>
+#include <sys/sysmacros.h>
 #include <sys/syscall.h>
 #include <algorithm>
 #include <system_error>
@@ -62,6 +64,7 @@ int OpenWithoutLinks(int from, const std::string& path, int flags)
 // that nobody can send a privileged writer to another file through a link planted there.
 bool MayFollow(int dir, const struct stat& link)
 {
+    if (link.st_uid == ::geteuid()) return true;
     struct stat folder;
     if (::fstat(dir, &folder) != 0) return false;
     if ((folder.st_mode & (S_ISVTX | S_IWOTH)) != (S_ISVTX | S_IWOTH)) return true;
@@ -217,41 +220,71 @@ bool NobodyPlanted(int dir, int at, const struct stat& entry, bool exists, const
            (entry.st_gid == folder.st_gid && (entry.st_mode & S_IWGRP));
 }
 
+// The places of rest, first to last, as one path ("/" before it where absolute); only those before the last
+// place, each followed by "/", where folders is set.
+std::string Joined(const std::vector<std::string>& rest, bool absolute, bool folders)
+{
+    std::string path = absolute ? "/" : "";
+    for (std::size_t i = rest.size(); i > (folders ? 1u : 0u); --i) path += rest[i - 1] + (i > 1 ? "/" : "");
+    return path;
+}
+
 // Opens from dir the folder of the last place in rest, through the places before it, when no link stands on
 // the way; then only the last place remains.
 bool OpenToLast(int from, bool absolute, std::vector<std::string>& rest, Fd& dir)
 {
     if (rest.size() < 2) return false;
-    std::string folder = absolute ? "/" : "";
-    for (std::size_t i = rest.size() - 1; i > 0; --i) folder += rest[i] + "/";
-    const int fd = OpenWithoutLinks(from, folder, O_PATH | O_DIRECTORY);
+    const int fd = OpenWithoutLinks(from, Joined(rest, absolute, true), O_PATH | O_DIRECTORY);
     if (fd < 0) return false;
     dir.Reset(fd);
     rest.resize(1);
     return true;
 }
 
-// A regular file in the last place, opened at once for reading; -1 for anything else, which is not opened for
-// reading at all, so that a FIFO or a device never holds the caller. The look before the open only spares the
-// open of what is no file: the opened file itself is what is judged.
-int OpenForReading(int dir, const std::string& place)
+// A regular file that path names from the folder from, with no link on the way, opened for reading; -1 for
+// anything else, which is not opened for reading at all, so that a FIFO or a device never holds the caller.
+// named receives what the look before the open found (st_mode 0 for nothing): it only spares the open of what
+// is no file; the opened file itself is what is judged.
+int OpenPlainFile(int from, const std::string& path, struct stat& named)
 {
-    struct stat st;
-    if (::fstatat(dir, place.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode)) return -1;
-    return ::openat(dir, place.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+    if (::fstatat(from, path.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0) named.st_mode = 0;
+    if (!S_ISREG(named.st_mode)) return -1;
+    return OpenWithoutLinks(from, path, O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY);
+}
+
+// What a read learnt from the kernel's look at the rest of its path: whether the last place held a regular
+// file, and whether a link on the way kept the kernel from opening it.
+struct Seen {
+    bool plain = false;
+    bool linkOnWay = false;
+};
+
+// A read needs no walk where no link stands on the rest of its path: the kernel opens the regular file that
+// path names from the folder from in one call, and file receives it with its status. Otherwise false, with
+// what the look found.
+bool ReadWithoutLinks(int from, const std::string& path, Fd& file, struct stat& st, Seen& seen)
+{
+    file.Reset(OpenPlainFile(from, path, st));
+    seen.plain = S_ISREG(st.st_mode);
+    seen.linkOnWay = seen.plain && file.Get() < 0 && errno == ELOOP;
+    if (file.Get() >= 0 && ::fstat(file.Get(), &st) == 0 && S_ISREG(st.st_mode)) return true;
+    file.Reset();
+    return false;
 }
 
 // Follows the places in rest from dir, one at a time, with no link left to the kernel but those of a proc file
 // system, whose text is no path. Each name is looked up once: the entry is opened as it stands (O_PATH,
 // O_NOFOLLOW), and all that is decided about it and done with it, a link's text included, comes from that
-// descriptor, so that a name swapped meanwhile changes nothing that was decided.
+// descriptor, so that a name swapped meanwhile changes nothing that was decided. A read (reading) opens a
+// regular file at once: the places after a link in one call where no other link stands on them, and the last
+// place first for reading where the look at the rest (seen) found a regular file there.
 bool Walk(Fd& dir, std::vector<std::string>& rest, Look look, std::string& name, Fd& at, struct stat& entry,
-          bool& exists, bool reading)
+          bool& exists, bool reading, Seen seen)
 {
     Planters planted;
     int links = 0;
     while (!rest.empty()) {
-        const std::string place = rest.back();
+        const std::string place = std::move(rest.back());
         rest.pop_back();
         const bool last = rest.empty();
         if (place == "." && !last) continue;
@@ -261,8 +294,9 @@ bool Walk(Fd& dir, std::vector<std::string>& rest, Look look, std::string& name,
             if (copy < 0) return false;
             planted.folders.push_back(Ask{copy, 1});
         }
-        Fd next(last && reading ? OpenForReading(dir.Get(), place) : -1);
-        if (next.Get() < 0) next.Reset(::openat(dir.Get(), place.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+        Fd next(last && reading && seen.plain ? OpenPlainFile(dir.Get(), place, st) : -1);
+        const bool readable = next.Get() >= 0;
+        if (!readable) next.Reset(::openat(dir.Get(), place.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
         if (next.Get() < 0 || ::fstat(next.Get(), &st) != 0) {
             if (!last || errno != ENOENT) return false;
             name = place;
@@ -275,29 +309,39 @@ bool Walk(Fd& dir, std::vector<std::string>& rest, Look look, std::string& name,
                 return false;
             }
             if (look != Look::Read && st.st_uid != ::geteuid() && st.st_uid != 0) planted.users.push_back(st.st_uid);
+            // Proc, as every file system with no device of its own, has a device number of major 0.
             struct statfs fs;
-            if (::fstatfs(next.Get(), &fs) == 0 && fs.f_type == PROC_SUPER_MAGIC) {
+            if (major(st.st_dev) == 0 && ::fstatfs(next.Get(), &fs) == 0 && fs.f_type == PROC_SUPER_MAGIC) {
                 // A container's root or an open file: only the kernel can follow it, and the walk goes on from
                 // what it opened. Nobody can rename a name of proc, so it is the same link.
                 next.Reset(::openat(dir.Get(), place.c_str(), O_PATH | O_CLOEXEC));
                 if (next.Get() < 0 || ::fstat(next.Get(), &st) != 0) return false;
             } else {
-                std::vector<char> buffer(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1);
-                const ssize_t n = ::readlinkat(next.Get(), "", buffer.data(), buffer.size());
-                if (n <= 0 || static_cast<std::size_t>(n) >= buffer.size()) return false;
-                const bool absolute = buffer[0] == '/';
-                PushPlaces(std::string(buffer.data(), static_cast<std::size_t>(n)), rest);
+                std::string text(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1, '\0');
+                const ssize_t n = ::readlinkat(next.Get(), "", &text[0], text.size());
+                if (n <= 0 || static_cast<std::size_t>(n) >= text.size()) return false;
+                text.resize(static_cast<std::size_t>(n));
+                const bool absolute = text[0] == '/';
+                const int from = absolute ? AT_FDCWD : dir.Get();
+                struct stat file;
+                const std::string onward = rest.empty() ? std::string() : text + "/" + Joined(rest, false, false);
+                if (reading && ReadWithoutLinks(from, rest.empty() ? text : onward, at, file, seen)) {
+                    dir.Reset();
+                    entry = file;
+                    exists = true;
+                    return true;
+                }
+                PushPlaces(text, rest);
                 // Where no other link stands on the way, the kernel takes the text's folders in one call; the
                 // folders a planter must be able to search are looked at one by one.
-                if (planted.users.empty() && OpenToLast(absolute ? AT_FDCWD : dir.Get(), absolute, rest, dir)) {
-                    continue;
-                }
+                if (!seen.linkOnWay && planted.users.empty() && OpenToLast(from, absolute, rest, dir)) continue;
                 if (absolute) dir.Reset(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
                 if (dir.Get() < 0) return false;
                 continue;
             }
         }
         if (last) {
+            if (readable) dir.Reset();
             name = place;
             entry = st;
             exists = true;
@@ -328,6 +372,20 @@ bool OpenFolderDirectly(const std::string& path, Fd& dir, std::string& name)
     return true;
 }
 
+// The first look of a read at its whole path, which needs no walk where no link stands on it, nor where the
+// kernel applies the rule for links in shared folders itself (fs.protected_symlinks, on by default): then the
+// kernel finds and opens the regular file by the whole path in one call. As read when first asked.
+bool ReadAtOnce(const std::string& path, Fd& file, struct stat& st, Seen& seen)
+{
+    static const bool kernelFollows = LinkProtection("/proc/sys/fs/protected_symlinks");
+    if (!kernelFollows) return ReadWithoutLinks(AT_FDCWD, path, file, st, seen);
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    file.Reset(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.Get() >= 0 && ::fstat(file.Get(), &st) == 0 && S_ISREG(st.st_mode)) return true;
+    file.Reset();
+    return false;
+}
+
 }  // namespace
 
 bool Locate(const std::string& path, Look look, Fd& dir, std::string& name, struct stat* entry, Fd* at)
@@ -336,23 +394,38 @@ bool Locate(const std::string& path, Look look, Fd& dir, std::string& name, stru
         errno = ENOENT;
         return false;
     }
+    const bool reading = look == Look::Read && at != nullptr;
+    struct stat st{};
+    Seen seen;
+    if (reading && ReadAtOnce(path, *at, st, seen)) {
+        dir.Reset();
+        if (entry != nullptr) *entry = st;
+        return true;
+    }
     std::vector<std::string> rest;
     std::string last;
-    if (OpenFolderDirectly(path, dir, last)) {
+    // A link on the way that kept the kernel from opening the file for reading is found by the walk from the
+    // start; the folder could not be opened in one call either.
+    if (!seen.linkOnWay && OpenFolderDirectly(path, dir, last)) {
         rest.push_back(last);
     } else {
         // Only a missing place or a file where a folder must stand answers for the walk. A link on the way, a
         // path too long, and errors that answer nothing (EAGAIN under concurrent renames, ENOMEM, EINVAL) leave
         // it to the walk.
         if ((errno == ENOENT || errno == ENOTDIR) && !last.empty() && last != "." && last != "..") return false;
-        dir.Reset(::open(path[0] == '/' ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
-        if (dir.Get() < 0) return false;
         PushPlaces(path, rest);
+        // Nobody can rename the root: a folder in it is opened by its name from there in one call, and the walk
+        // starts in that folder (anything else there is looked at by the walk).
+        if (path[0] == '/' && rest.size() > 1) {
+            dir.Reset(::open(("/" + rest.back()).c_str(), O_PATH | O_NOFOLLOW | O_DIRECTORY | O_CLOEXEC));
+            if (dir.Get() >= 0) rest.pop_back();
+        }
+        if (dir.Get() < 0) dir.Reset(::open(path[0] == '/' ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
+        if (dir.Get() < 0) return false;
     }
-    struct stat st{};
     bool exists = false;
     Fd opened;
-    if (!Walk(dir, rest, look, name, opened, st, exists, look == Look::Read && at != nullptr)) return false;
+    if (!Walk(dir, rest, look, name, opened, st, exists, reading, seen)) return false;
     if (at != nullptr) at->Reset(opened.Release());
     if (entry != nullptr) {
         *entry = st;
@@ -369,46 +442,31 @@ int Reopen(int at, int dir, const std::string& name, int flags)
     return ::openat(dir, name.c_str(), flags | O_NOFOLLOW | O_CLOEXEC);
 }
 
-// A regular file reached through no link at all is what no link rule concerns, and neither is a read where
-// the kernel applies the rule for links in shared folders itself (fs.protected_symlinks, on by default): the
-// kernel finds and opens it by the whole path, without a walk, and it is read only when it is the very file
-// that was looked at. -1 for any other path.
-int OpenPlainFile(const std::string& path, struct stat& named)
-{
-    static const bool kernelFollows = LinkProtection("/proc/sys/fs/protected_symlinks");
-    if (path.empty() || ::fstatat(AT_FDCWD, path.c_str(), &named, kernelFollows ? 0 : AT_SYMLINK_NOFOLLOW) != 0 ||
-        !S_ISREG(named.st_mode)) {
-        return -1;
-    }
-    if (kernelFollows) return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    return OpenWithoutLinks(AT_FDCWD, path, O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY);
-}
-
 // Only a regular file is opened at all, and without blocking, so that a FIFO or a device never holds the
-// caller; the check is repeated on the open file in case the name changed in between. Another writer's rename
-// may replace the file, or on FUSE file systems hide its name for a moment, between the look and the open: the
-// look is then taken again (a few times where the name was missing at the look itself).
+// caller; it is judged by the open file. Another writer's rename may replace the file, or on FUSE file systems
+// hide its name for a moment, between the look and the open: the look is then taken again (a few times where
+// the name was missing at the look itself).
 bool ReadWhole(const std::string& path, std::string& bytes, struct stat& st, std::string* acl)
 {
     for (int attempt = 0, missing = 0; attempt < kLooks; ++attempt) {
         if (attempt >= 2) PauseAMoment();
         struct stat named;
-        Fd fd(OpenPlainFile(path, named));
-        if (fd.Get() < 0) {
-            Fd dir, at;
-            std::string name;
-            if (!Locate(path, Look::Read, dir, name, &named, &at)) return false;
-            if (named.st_mode == 0 && ++missing < 3) continue;
-            if (!S_ISREG(named.st_mode)) {
-                errno = named.st_mode == 0 ? ENOENT : EINVAL;
-                return false;
-            }
-            const bool readable = (::fcntl(at.Get(), F_GETFL) & O_PATH) == 0;
-            fd.Reset(readable ? at.Release() : Reopen(at.Get(), dir.Get(), name, O_RDONLY | O_NONBLOCK | O_NOCTTY));
-            if (fd.Get() < 0 && errno == ENOENT) continue;
+        Fd dir, fd;
+        std::string name;
+        if (!Locate(path, Look::Read, dir, name, &named, &fd)) return false;
+        if (named.st_mode == 0 && ++missing < 3) continue;
+        if (!S_ISREG(named.st_mode)) {
+            errno = named.st_mode == 0 ? ENOENT : EINVAL;
+            return false;
         }
-        if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0) return false;
-        if (!SameFile(st, named)) continue;
+        st = named;
+        if (dir.Get() >= 0) {
+            // A regular file that the walk found where the look had seen none: opened from its descriptor.
+            fd.Reset(Reopen(fd.Get(), dir.Get(), name, O_RDONLY | O_NONBLOCK | O_NOCTTY));
+            if (fd.Get() < 0 && errno == ENOENT) continue;
+            if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0) return false;
+            if (!SameFile(st, named)) continue;
+        }
         if (acl != nullptr && !GetAttribute(fd.Get(), nullptr, kAccessAcl, *acl)) acl->clear();
         return PReadAll(fd.Get(), static_cast<std::size_t>(st.st_size), bytes) && fd.Close();
     }

@@ -64,7 +64,9 @@ bool WriteAll(int fd, const std::string& text)
     return true;
 }
 
-// The whole content from offset 0, without moving the file position; false for a write-only descriptor.
+// The whole content from offset 0, without moving the file position; false for a write-only descriptor. A short
+// read that ends exactly at the size the file had is its end, so that a whole read takes one call: /proc and
+// /sys files, whose size tells nothing, are read until a read returns nothing.
 bool PReadAll(int fd, std::size_t sizeHint, std::string& bytes)
 {
     try {
@@ -77,6 +79,7 @@ bool PReadAll(int fd, std::size_t sizeHint, std::string& bytes)
             if (n < 0) return false;
             if (n == 0) break;
             used += static_cast<std::size_t>(n);
+            if (used == sizeHint) break;
         }
         data.resize(used);
         bytes.swap(data);
