@@ -3,9 +3,8 @@
 // kernel but those of proc, so that the rule for links in shared folders holds whether or not the kernel applies
 // it, and no name that another user may have planted leads a write to a file he could not write; where no link
 // stands (the whole path, or what follows a link: its folders, and for a read the file too), the kernel
-// resolves it in one call. The existence and
-// folder questions, reading and writing all take this one walk, so they agree on what a path names. Only
-// regular files are read, and without blocking.
+// resolves it in one call. The existence and folder questions, reading and writing all take this one walk, so
+// they agree on what a path names. Only regular files are read, and without blocking.
 #include "file_io.h"
 #include "file_io_internal.h"
 
@@ -68,7 +67,7 @@ bool MayFollow(int dir, const struct stat& link)
     struct stat folder;
     if (::fstat(dir, &folder) != 0) return false;
     if ((folder.st_mode & (S_ISVTX | S_IWOTH)) != (S_ISVTX | S_IWOTH)) return true;
-    return link.st_uid == ::geteuid() || link.st_uid == folder.st_uid;
+    return link.st_uid == folder.st_uid;
 }
 
 // The groups the account database gives user, his own first; false when it knows him not. Asked only for a
