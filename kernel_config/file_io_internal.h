@@ -57,8 +57,10 @@ inline void PauseAMoment()
 
 // What a walk is for. Reads and existence questions follow links as the kernel would for this process (with
 // its rule for shared folders always applied); a walk to write also refuses names that another user may have
-// planted. NewName does not follow a link in the last place: it names an entry to be made.
-enum class Look { Read, Write, NewName };
+// planted, and so does one to a file to be copied (Copy), which he must be able to read instead. NewName does
+// not follow a link in the last place: it names an entry to be made, and its folder is judged whatever stands
+// under the name.
+enum class Look { Read, Write, NewName, Copy };
 
 // Opens the folder that holds the entry path names, following no link that the rules of look refuse; name
 // receives the entry's name in that folder, entry, where given, its status (st_mode 0 when it is missing), and
