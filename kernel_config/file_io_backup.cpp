@@ -1,6 +1,7 @@
 // The backup copy: the bytes and time of a regular file under the first free name of a list, never
 // replacing any entry. The copy appears under its name only when whole, and grants nobody more than the source
-// did: no set-id or sticky bit, no ACL, and no class of user that may do more with it than with the source.
+// did: no set-id or sticky bit, no ACL, no class of user that may do more with it than with the source, and no
+// copy of a file reached through a name that someone who could not read it may have put on the way.
 #include "file_io.h"
 #include "file_io_internal.h"
 

@@ -1,10 +1,10 @@
 // The path walk and its link rules, and the questions about a path. A path on which a link stands is walked
 // one name at a time, each opened once and judged and used through that descriptor, with no link left to the
 // kernel but those of proc, so that the rule for links in shared folders holds whether or not the kernel applies
-// it, and no name that another user may have planted leads a write to a file he could not write; where no link
-// stands (the whole path, or what follows a link: its folders, and for a read the file too), the kernel
-// resolves it in one call. The existence and folder questions, reading and writing all take this one walk, so
-// they agree on what a path names. Only regular files are read, and without blocking.
+// it, and no name that another user may have planted leads a write (a copy) to a file he could not write
+// (read); where no link stands (the whole path, or what follows a link: its folders, and for a read the file
+// too), the kernel resolves it in one call. The existence and folder questions, reading and writing all take
+// this one walk, so they agree on what a path names. Only regular files are read, and without blocking.
 #include "file_io.h"
 #include "file_io_internal.h"
 
