@@ -642,7 +642,8 @@ TEST(FileOwners, LinksInSharedFoldersFollowTheKernelsRule)
 }
 
 // A user who may rename the folder's entries swaps his link with the writer's own (RENAME_EXCHANGE) while the
-// writer saves through it, as root and as a user, in the last place and mid-path: his file is never written.
+// writer saves through it, as root and as a user, in the last place and mid-path: his file is never written,
+// while the writer's own, which the swapper may write as well, is.
 TEST(FileOwners, SwappedLinksNeverRedirectAWrite)
 {
     if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as other users";
@@ -653,8 +654,9 @@ TEST(FileOwners, SwappedLinksNeverRedirectAWrite)
         TempDir dir;
         const std::string m = dir.File("m"), real = dir.File("real"), secret = dir.File("priv");  // texts of one length
         const std::string trusted = m + (midPath ? "/d" : "/config.c"), planted = m + "/e";
-        ASSERT_EQ(Sh("cd " + dir.Path() + " && chmod 755 . && mkdir -m 700 real priv && touch real/config.c"
-                     " priv/config.c && chmod 600 */config.c && chown -R " + std::to_string(owner) + " real priv"), 0);
+        ASSERT_EQ(Sh("cd " + dir.Path() + " && chmod 755 . && mkdir -m 755 real && mkdir -m 700 priv && touch "
+                     "real/config.c priv/config.c && chmod 666 real/config.c && chmod 600 priv/config.c && chown -R " +
+                     std::to_string(owner) + " real priv"), 0);
         ASSERT_TRUE(::mkdir(m.c_str(), 0755) == 0 && ::chown(m.c_str(), asUser ? 0 : swapper, 0) == 0 &&
                     ::chmod(m.c_str(), asUser ? 0777 : 0755) == 0);
         ASSERT_TRUE(::symlink((midPath ? real : real + "/config.c").c_str(), trusted.c_str()) == 0 &&
@@ -671,8 +673,9 @@ TEST(FileOwners, SwappedLinksNeverRedirectAWrite)
             if (asUser && !BecomeUser(writer)) return 255;
             const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
             const std::string path = trusted + (midPath ? "/config.c" : "");
-            while (std::chrono::steady_clock::now() < end) Doc::WriteStringToFile(path, "new");
-            return ReadBytes(secret + "/config.c").empty() ? 0 : 1;
+            int written = 0;
+            while (std::chrono::steady_clock::now() < end) written += Doc::WriteStringToFile(path, "new");
+            return !ReadBytes(secret + "/config.c").empty() ? 1 : written > 0 ? 0 : 2;
         });
         ::kill(swap, SIGKILL);
         ::waitpid(swap, nullptr, 0);
