@@ -17,9 +17,10 @@ namespace fsys {
 // file replaced or written in place, a new file, a backup's new file) or copied (a backup's source), a name that
 // another user may have put on the way leads nowhere he could not write (for a copy, read) himself. Who may have
 // put a name there: the owner of a symbolic link; the owner of the folder that holds a link or a file with
-// several names, whatever its mode; and where that folder is not sticky, any member of its group and anyone else
-// as far as its mode lets them write it, since they may have renamed any name into place (in a sticky folder,
-// they too for a second name where fs.protected_hardlinks lets anyone link any file). Each of them other than the
+// several names, whatever its mode; and where that folder is not sticky, any member of its group, the users and
+// groups that its ACL names, and anyone else, as far as its mode lets them write it, since they may have renamed
+// any name into place (in a sticky folder, they too for a second name where fs.protected_hardlinks lets anyone
+// link any file). Each of them other than the
 // caller and root must be able to write (read) the file the name leads to, or make a new file in its folder, and
 // search each folder from his name on; a group's members are judged as such, by its bits, and everyone else by
 // the others' bits. A backup's folder is judged so whatever stands under the name that the copy takes. "May" is

@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace fsys {
@@ -144,9 +145,11 @@ private:
 extern const char kAccessAcl[];
 
 // The permission bits of a POSIX ACL as the kernel stores it: owner, owning group, mask, and other, -1 where
-// absent, and the bits that every named user or group entry allows (7 without such entries).
+// absent, and the bits that every named user or group entry allows (7 without such entries); and the named
+// entries that allow writing, whatever the mask says (a group's: first true).
 struct AclBits {
     int user = -1, group = -1, mask = -1, other = -1, named = 7;
+    std::vector<std::pair<bool, unsigned>> writers;
 };
 
 bool ParseAcl(const std::string& value, AclBits& bits);

@@ -222,14 +222,26 @@ struct Planters {
         if (user == ::geteuid() || user == 0 || std::any_of(who.begin(), who.end(), same)) return;
         who.push_back(Planter{user, member, group, folders.size()});
     }
-    // Who may put any name in the folder: its owner, whatever its mode, as he may change it; and, where others'
-    // names may be moved or linked there (anyName: not sticky, or hard links unprotected), its group's members
-    // and all others as far as its mode lets them write it.
-    void AddWriters(const struct stat& folder, bool anyName)
+    // Who may put any name in the folder dir: its owner, whatever its mode, as he may change it; and, where
+    // others' names may be moved or linked there (anyName: not sticky, or hard links unprotected), its group's
+    // members, the users and groups that its ACL lets write it, and all others, as far as its mode lets them.
+    void AddWriters(int dir, const struct stat& folder, bool anyName)
     {
         Add(folder.st_uid);
-        if (anyName && (folder.st_mode & S_IWGRP)) Add(kAnyone, true, folder.st_gid);
-        if (anyName && (folder.st_mode & S_IWOTH)) Add(kAnyone);
+        if (!anyName) return;
+        if (folder.st_mode & S_IWGRP) {
+            Add(kAnyone, true, folder.st_gid);
+            // Under an ACL the group's bits are its mask; an ACL that cannot be read may name anyone.
+            std::string value;
+            AclBits acl;
+            const std::string self = "/proc/self/fd/" + std::to_string(dir);
+            if (GetAttribute(-1, self.c_str(), kAccessAcl, value) ? !ParseAcl(value, acl)
+                                                                  : errno != ENODATA && errno != EOPNOTSUPP) {
+                Add(kAnyone);
+            }
+            for (const auto& named : acl.writers) named.first ? Add(kAnyone, true, named.second) : Add(named.second);
+        }
+        if (folder.st_mode & S_IWOTH) Add(kAnyone);
     }
     std::vector<Planter> who;
     std::vector<Ask> folders;  // owned descriptors, each to be searched
@@ -245,7 +257,7 @@ bool NobodyPlanted(int dir, int at, const struct stat* entry, Look look, Planter
     if (!fresh && S_ISREG(entry->st_mode) && entry->st_nlink > 1) {
         struct stat folder;
         if (::fstat(dir, &folder) != 0) return false;
-        planted.AddWriters(folder, !(folder.st_mode & S_ISVTX) || AnyoneMayLink());
+        planted.AddWriters(dir, folder, !(folder.st_mode & S_ISVTX) || AnyoneMayLink());
     }
     const Ask target = fresh ? Ask{dir, 3} : Ask{at, look == Look::Copy ? 4u : 2u};
     for (const Planter& who : planted.who) {
@@ -351,7 +363,7 @@ bool Walk(Fd& dir, std::vector<std::string>& rest, Look look, std::string& name,
                 struct stat folder;
                 if (::fstat(dir.Get(), &folder) != 0) return false;
                 planted.Add(st.st_uid);
-                planted.AddWriters(folder, !(folder.st_mode & S_ISVTX));
+                planted.AddWriters(dir.Get(), folder, !(folder.st_mode & S_ISVTX));
             }
             // Proc, as every file system with no device of its own, has a device number of major 0.
             struct statfs fs;

@@ -605,6 +605,7 @@ TEST(FileOwners, LinksInSharedFoldersFollowTheKernelsRule)
                 {02775, 0, kStranger, 1235, false, false, false, 1, hidden, 1235},
                 {02775, 0, 0, 0, false, false, false, 1, "chgrp 2000 ../shared && chmod 600 *"},
                 {02775, 0, 0, 0, false, true, false, 1, "chgrp 2000 ../shared && chmod 600 *"},
+                {0755, 0, 0, 0, false, false, false, 1, "setfacl -m u:1234:rwx ../shared && chmod 660 *"},
                 {0755, kStranger, kStranger, 0, true, false, false, 1, "mkdir config.c.bk001"},
                 {0755, kStranger, kStranger, 0, true, false, false, 1, "ln -s gone config.c.bk001"},
                 {0755, kStranger, kStranger, 0, true, false, false, 1, "touch config.c.bk001 && chmod 666 *.bk001"}};
