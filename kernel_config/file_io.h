@@ -20,10 +20,12 @@ namespace fsys {
 // search each folder from his link on; a file with several names is written only where each other user who may
 // write its folder may write the file (the folder's owner whatever its mode; group and others where
 // fs.protected_hardlinks lets anyone link any file). "May" is the kernel's answer for him, with the groups the
-// account database gives him, where the caller is root (ACLs count then); any other caller reads the modes as the
-// kernel applies them: the owner's bits, else the group's for a member, else the others', with no ACL consulted.
-// A membership that the account database cannot tell counts against him. A refused write fails as that write
-// (false, or no backup), never as a missing file. A file name followed by "/" or "/." names nothing, as for the
+// account database gives him and no capability, where the caller is root (ACLs count then); where that answer
+// cannot be had for certain, it is no. Any other caller reads the modes as the kernel applies them: the owner's
+// bits, else the group's for a member, else the others', with no ACL consulted. A membership that the account
+// database cannot tell counts against him. A write through another user's link gives no privilege that his own
+// write would not: the file loses its set-user-id bit, its set-group-id bit where its group may execute it, and
+// its file capability. A refused write fails as that write (false, or no backup), never as a missing file. A file name followed by "/" or "/." names nothing, as for the
 // kernel, and paths longer than the kernel takes are walked all the same.
 
 // Reads a regular file whole. Anything else (missing, a folder, a FIFO, a device, or a link to one) is refused

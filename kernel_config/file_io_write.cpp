@@ -18,6 +18,7 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <sys/xattr.h>
 #include <new>
 #include <stdexcept>
 
@@ -283,14 +284,39 @@ bool WriteInPlace(int fd, const std::string& text)
     return false;
 }
 
-// The temporary file takes the old file's owner, group, extended attributes and mode; false when they cannot
-// all be kept. Attributes come after the owner, since a change of owner drops file capabilities.
-bool TakeOver(int temp, int file, const struct stat& old)
+// The mode a file keeps after a write through another user's name (foreign): as the kernel does for a writer
+// without privilege, the set-user-id bit goes, and the set-group-id bit where the group may execute the file.
+mode_t KeptMode(const struct stat& st, bool foreign)
+{
+    mode_t mode = st.st_mode & 07777;
+    if (foreign) mode &= ~(S_ISUID | ((mode & S_IXGRP) ? S_ISGID : 0));
+    return mode;
+}
+
+// Before a write in place through another user's name: the set-id bits and the file capability go first, as
+// the kernel takes them on his write. A caller without privilege needs nothing: the kernel takes them on its
+// write. False when they cannot be taken, or it cannot be told whether there is a capability; then nothing is
+// written.
+bool GiveNoPrivilege(int fd, const struct stat& st)
+{
+    if (::geteuid() != 0) return true;
+    const mode_t mode = KeptMode(st, true);
+    std::string capability;
+    if (mode != (st.st_mode & 07777) && ::fchmod(fd, mode) != 0) return false;
+    if (!GetAttribute(fd, nullptr, kCapability, capability)) return errno == ENODATA || errno == EOPNOTSUPP;
+    return ::fremovexattr(fd, kCapability) == 0 || errno == ENODATA;
+}
+
+// The temporary file takes the old file's owner, group, extended attributes and mode (without set-id bits or
+// file capability where foreign); false when they cannot all be kept. Attributes come after the owner, since a
+// change of owner drops file capabilities.
+bool TakeOver(int temp, int file, const struct stat& old, bool foreign)
 {
     struct stat now;
-    return ::fchown(temp, old.st_uid, old.st_gid) == 0 && CopyAttributes(file, temp) &&
-           ::fchmod(temp, old.st_mode & 07777) == 0 && ::fstat(temp, &now) == 0 && now.st_uid == old.st_uid &&
-           now.st_gid == old.st_gid && (now.st_mode & 07777) == (old.st_mode & 07777);
+    const mode_t mode = KeptMode(old, foreign);
+    return ::fchown(temp, old.st_uid, old.st_gid) == 0 && CopyAttributes(file, temp, !foreign) &&
+           ::fchmod(temp, mode) == 0 && ::fstat(temp, &now) == 0 && now.st_uid == old.st_uid &&
+           now.st_gid == old.st_gid && (now.st_mode & 07777) == mode;
 }
 
 // A missing file: 1 created, 0 failed, -1 when another writer created the name meanwhile.
@@ -319,9 +345,10 @@ bool KeepsEveryName(int dir)
 }
 
 // again is set when another writer removed or replaced the name meanwhile. givesUpNames is false where the
-// folder already kept a temporary file that it should have given up.
+// folder already kept a temporary file that it should have given up. foreign: the way followed another user's
+// link, so the new text gives no privilege he would not get by writing it himself.
 bool ReplaceExisting(int dir, int at, const std::string& name, const struct stat& old, const std::string& text,
-                     bool givesUpNames, bool& again)
+                     bool givesUpNames, bool foreign, bool& again)
 {
     if (!S_ISREG(old.st_mode)) return false;
     // The file's own permission decides, for the rename as well; reading it lets a failed write in place be
@@ -336,30 +363,33 @@ bool ReplaceExisting(int dir, int at, const std::string& name, const struct stat
         again = true;
         return false;
     }
+    const auto inPlace = [&] {
+        return (!foreign || GiveNoPrivilege(file.Get(), opened)) && WriteInPlace(file.Get(), text);
+    };
     // A file with several names stays one file. FUSE may show a link count of a moment ago: ask the file
     // system itself.
     struct statx now;
     const bool linked = ::statx(file.Get(), "", AT_EMPTY_PATH | AT_STATX_FORCE_SYNC, STATX_NLINK, &now) == 0
                             ? now.stx_nlink > 1
                             : opened.st_nlink > 1;
-    if (linked) return WriteInPlace(file.Get(), text);
+    if (linked) return inPlace();
 
     // A folder that takes new entries but lets none go (append-only) would keep every temporary file.
-    if (!givesUpNames || KeepsEveryName(dir)) return WriteInPlace(file.Get(), text);
+    if (!givesUpNames || KeepsEveryName(dir)) return inPlace();
     TempFile temp(dir);
     if (!temp.Create()) {
         // A folder that takes no new entry while the file itself is writable, or proc's folder of a process's
         // open files, where a link opened a file, perhaps deleted, that has no folder of its own.
-        return (errno == EACCES || errno == EPERM || errno == ENOENT) && WriteInPlace(file.Get(), text);
+        return (errno == EACCES || errno == EPERM || errno == ENOENT) && inPlace();
     }
     // Owner and mode are set after the bytes, since a write may clear set-id bits.
     if (!WriteAll(temp.Handle(), text)) return false;
-    if (!TakeOver(temp.Handle(), file.Get(), opened)) return WriteInPlace(file.Get(), text);
+    if (!TakeOver(temp.Handle(), file.Get(), opened, foreign)) return inPlace();
     if (::fsync(temp.Handle()) != 0) return false;
     if (temp.Replace(name)) return SyncFolder(dir);
     // A file mounted over the name (a container's single-file bind mount) cannot be renamed over, nor can a
     // name that the folder or a sandbox refuses to give up.
-    return (errno == EBUSY || errno == EPERM || errno == EACCES) && WriteInPlace(file.Get(), text);
+    return (errno == EBUSY || errno == EPERM || errno == EACCES) && inPlace();
 }
 
 }  // namespace
@@ -379,11 +409,12 @@ bool WriteWhole(const std::string& path, const std::string& text)
         Fd dir, at;
         std::string name;
         struct stat old;
-        if (!Locate(path, Look::Write, dir, name, &old, &at)) return false;
+        bool foreign = false;
+        if (!Locate(path, Look::Write, dir, name, &old, &at, &foreign)) return false;
         if (attempt == 0) givesUpNames = RemoveLeftovers(dir.Get());
         if (old.st_mode != 0) {
             bool again = false;
-            if (ReplaceExisting(dir.Get(), at.Get(), name, old, text, givesUpNames, again)) return true;
+            if (ReplaceExisting(dir.Get(), at.Get(), name, old, text, givesUpNames, foreign, again)) return true;
             if (!again) return false;
             continue;
         }
