@@ -48,7 +48,9 @@ bool IsReadOnly(const std::string& path);
 // back before false is returned. A new file appears under its name only when whole. When another writer
 // replaces the file at the same moment, the last whole text stands and both results are true. A temporary
 // file left by a killed writer is removed by the next writer into the folder, whoever owns it, where he may
-// remove it; one that the folder keeps (a folder that refuses removal without saying so, as FUSE over an
+// remove it: only a name of the exact form this layer gives them (".qvtmp-" process id, moment, count), and
+// only when the lock that a living writer holds on his file can be taken; on file systems without locks, when
+// the process of that id is gone or started after the file last changed. One that the folder keeps (a folder that refuses removal without saying so, as FUSE over an
 // append-only one) makes every later write there in place, and new files and backups there are then made only
 // where the file system offers unnamed temporary files, so the folder keeps at most one such file (one per
 // writer still running).

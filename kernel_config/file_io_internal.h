@@ -119,9 +119,10 @@ public:
     bool Replace(const std::string& name);
 
 private:
-    // Tells cleaners that this writer lives. It is never waited for, and goes without on file systems that
-    // have no locks.
-    void Lock() { ::flock(m_fd.Get(), LOCK_EX | LOCK_NB); }
+    // Tells cleaners that this writer lives, and goes without on file systems that have no locks. Only a cleaner
+    // that took the new file for a leftover can hold it (nobody else may open the file), and only for a moment,
+    // since a cleaner never waits: the writer waits for it, and then finds its name gone.
+    void Lock() { ::flock(m_fd.Get(), LOCK_EX); }
 
     bool StillNamed() const;
 

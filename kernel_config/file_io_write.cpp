@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -26,25 +27,67 @@ namespace fsys {
 namespace detail {
 namespace {
 
-// Hidden names of temporary files that had to be named, with the writer's process id. A writer holds a lock on
-// its own while it lives; a leftover of a killed writer is one that nobody holds (on file systems without
-// locks, any) and whose process is gone.
+// Hidden names of temporary files that had to be named, with the writer's process id: the prefix, the id, a
+// moment in hexadecimal and a count, as FreshName makes them. No other name is ever taken for a leftover. A
+// writer holds a lock on its own while it lives; one that nobody holds is a killed writer's.
 const char kTempPrefix[] = ".qvtmp-";
 
-// The process that named a temporary file; 0 when the name carries none.
-long WriterOf(const char* name)
+// Reads a number in base (10, or 16 in lower case) without a leading zero, and no more than digits long.
+bool TakeNumber(const char*& at, unsigned base, std::size_t digits, unsigned long long& value)
 {
-    char* end = nullptr;
-    const long pid = std::strtol(name + sizeof kTempPrefix - 1, &end, 10);
-    return end != nullptr && *end == '-' && pid > 0 ? pid : 0;
+    const char* start = at;
+    value = 0;
+    for (; *at >= '0' && (*at <= '9' || (base == 16 && *at >= 'a' && *at <= 'f')); ++at) {
+        value = value * base + static_cast<unsigned>(*at <= '9' ? *at - '0' : *at - 'a' + 10);
+        if (static_cast<std::size_t>(at - start) >= digits) return false;
+    }
+    return at > start && (*start != '0' || at == start + 1);
 }
 
-// A temporary file, not held by its writer, that this writer no longer needs. Being unlocked is not enough for
-// one that names a living process: a writer that has only just made its file does not hold the lock yet.
-bool IsLeftover(const char* name)
+// Whether name is one that FreshName makes; pid receives the writer's process id.
+bool IsTempName(const char* name, long& pid)
 {
-    const long pid = WriterOf(name);
-    return pid == 0 || pid == ::getpid() || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH);
+    if (std::strncmp(name, kTempPrefix, sizeof kTempPrefix - 1) != 0) return false;
+    const char* at = name + sizeof kTempPrefix - 1;
+    unsigned long long id = 0, moment = 0, count = 0;
+    const bool ours = TakeNumber(at, 10, 10, id) && id > 0 && id <= INT_MAX && *at++ == '-' &&
+                      TakeNumber(at, 16, 2 * sizeof(long), moment) && *at++ == '-' &&
+                      TakeNumber(at, 10, 10, count) && count > 0 && count <= UINT_MAX && *at == '\0';
+    pid = static_cast<long>(id);
+    return ours;
+}
+
+// When the process that now has the id pid started, in seconds of the clock that file times follow; false when
+// it cannot be told. Its start counts from boot in clock ticks.
+bool StartOf(long pid, std::time_t& start)
+{
+    char line[1024] = "";
+    std::FILE* stat = std::fopen(("/proc/" + std::to_string(pid) + "/stat").c_str(), "re");
+    if (stat == nullptr) return false;
+    const bool read = std::fgets(line, sizeof line, stat) != nullptr;
+    std::fclose(stat);
+    // The fields after the command's name, which may hold anything, end in its last ')'; the start is the 22nd.
+    const char* field = read ? std::strrchr(line, ')') : nullptr;
+    for (int n = 2; field != nullptr && n < 22; ++n) field = std::strchr(field + 1, ' ');
+    const long ticks = ::sysconf(_SC_CLK_TCK);
+    struct timespec boot{}, now{};
+    if (field == nullptr || ticks <= 0 || ::clock_gettime(CLOCK_BOOTTIME, &boot) != 0 ||
+        ::clock_gettime(CLOCK_REALTIME, &now) != 0) {
+        return false;
+    }
+    const unsigned long long since = std::strtoull(field + 1, nullptr, 10) / static_cast<unsigned long>(ticks);
+    start = now.tv_sec - (boot.tv_sec - static_cast<std::time_t>(since));
+    return true;
+}
+
+// On file systems without locks: a writer is gone when his process is, or when the process that now has his
+// id started after the file last changed (a second's rounding and a clock's small steps apart), so that a
+// reused id keeps no leftover. This process's own id names a leftover too, since its writers run one at a time.
+bool WriterGone(long pid, const struct stat& file)
+{
+    std::time_t start = 0;
+    if (pid == ::getpid() || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)) return true;
+    return StartOf(pid, start) && file.st_ctim.tv_sec + 2 < start;
 }
 
 }  // namespace
@@ -102,8 +145,9 @@ bool SyncFolder(int dir)
 }
 
 // Removes temporary files that killed writers left in the folder, whoever they were handed to, where this
-// writer may remove them; a living writer's file is locked. False when one that this writer may remove (his
-// own, or any for root) stays: the folder refuses to give names up, although it may not say so (FUSE).
+// writer may remove them: only names that FreshName makes, and of those the ones whose lock can be taken, since
+// a living writer holds his. False when one that this writer may remove (his own, or any for root) stays: the
+// folder refuses to give names up, although it may not say so (FUSE).
 bool RemoveLeftovers(int dir)
 {
     const int listFd = ::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -115,14 +159,13 @@ bool RemoveLeftovers(int dir)
     }
     bool removed = true;
     while (const struct dirent* entry = ::readdir(list)) {
-        if (std::strncmp(entry->d_name, kTempPrefix, sizeof kTempPrefix - 1) != 0) continue;
+        long pid = 0;
+        if (!IsTempName(entry->d_name, pid)) continue;
         struct stat held, named;
         if (::fstatat(dir, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(named.st_mode)) continue;
         Fd fd(::openat(dir, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
         if (fd.Get() < 0 || ::fstat(fd.Get(), &held) != 0 || !SameFile(held, named)) continue;
-        if ((::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) || !IsLeftover(entry->d_name)) {
-            continue;
-        }
+        if (::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0 && (errno == EWOULDBLOCK || !WriterGone(pid, held))) continue;
         if (::fstatat(dir, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(held, named) &&
             ::unlinkat(dir, entry->d_name, 0) != 0 && errno != ENOENT &&
             (named.st_uid == ::geteuid() || ::geteuid() == 0)) {

@@ -304,14 +304,14 @@ TEST(WriteFile, OtherUsersFilesStayTheirs)
 
 // SIGKILL at random moments of backups and writes: the target and every backup hold a whole old or new text,
 // and no stray file is left beside them (a named leftover at the latest after the next write, which spares
-// the file of a living writer, locked or only just made).
+// the file of a living writer, which is locked, and names that no writer makes).
 TEST(WriteFile, KilledWritesLeaveOldOrNewAndNoStray)
 {
     TempDir dir;
     const std::string path = dir.File("config.c");
     const std::string texts[2] = {std::string(200000, 'a'), std::string(300000, 'b')};
-    WriteBytes(dir.File(".qvtmp-left"), "x");
-    WriteBytes(dir.File(".qvtmp-1-new"), "x");  // a living writer's, not locked yet
+    WriteBytes(dir.File(".qvtmp-1-0-2"), "x");
+    WriteBytes(dir.File(".qvtmp-1-new"), "x");  // no name that a writer makes
     const int held = ::open(dir.File(".qvtmp-held").c_str(), O_CREAT | O_RDWR | O_CLOEXEC, 0600);
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
     EXPECT_EQ(Doc::WriteStringToFile(path, texts[0]), 1);
@@ -920,15 +920,16 @@ TEST(FileOwners, WritersNeverSpinOrWait)
     EXPECT_EQ(bad, 0);
 }
 
-// Leftovers planted in a sticky, world-writable folder: the next write removes the unlocked ones (without
-// locks: those whose process is gone), whoever they were handed to, also one that is a second name of config.c.
+// Leftovers planted in a sticky, world-writable folder: the next write removes the unlocked ones, whoever they
+// were handed to, also one that is a second name of config.c, and one whose process id a process unrelated to
+// it now has; without locks, those whose process is gone. Names that no writer makes stay.
 TEST(FileOwners, LeftoversAreRemovedOnlyOnceTheirWriterIsGone)
 {
     if (::geteuid() != 0) GTEST_SKIP() << "needs root to plant other users' files";
     const pid_t gone = ::fork();
     if (gone == 0) ::_exit(0);
     ::waitpid(gone, nullptr, 0);
-    const std::string dead = ".qvtmp-" + std::to_string(gone) + "-0-1", alive = ".qvtmp-1-0-1";
+    const std::string dead = ".qvtmp-" + std::to_string(gone) + "-0-1", alive = ".qvtmp-1-0-1", notes = ".qvtmp-notes";
     const struct {
         const std::string& name;
         uid_t owner;
@@ -937,7 +938,8 @@ TEST(FileOwners, LeftoversAreRemovedOnlyOnceTheirWriterIsGone)
         bool removed;
     } rows[] = {{dead, 0, false, false, "", true},       {dead, kNobody, false, false, "", true},
                 {dead, 0, true, false, "", false},       {dead, 0, false, true, "", true},
-                {dead, 0, false, false, "flock:ENOLCK:0", true}, {alive, 0, false, false, "flock:ENOLCK:0", false}};
+                {dead, 0, false, false, "flock:ENOLCK:0", true}, {alive, 0, false, false, "flock:ENOLCK:0", false},
+                {alive, 0, false, false, "", true},              {notes, kNobody, false, false, "", false}};
     for (const auto& row : rows) {
         TempDir dir;
         const std::string path = dir.File("config.c"), leftover = dir.File(row.name);
