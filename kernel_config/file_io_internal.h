@@ -119,10 +119,8 @@ public:
     bool Replace(const std::string& name);
 
 private:
-    // Tells cleaners that this writer lives, and goes without on file systems that have no locks. Only a cleaner
-    // that took the new file for a leftover can hold it (nobody else may open the file), and only for a moment,
-    // since a cleaner never waits: the writer waits for it, and then finds its name gone.
-    void Lock() { ::flock(m_fd.Get(), LOCK_EX); }
+    // Tells cleaners that this writer lives, and goes without on file systems that have no locks.
+    void Lock();
 
     bool StillNamed() const;
 

@@ -269,6 +269,16 @@ bool TempFile::Replace(const std::string& name)
     return true;
 }
 
+// A cleaner that took the new file for a leftover before the lock was held holds it only for a moment (it never
+// waits), and then the name is gone. Anyone else who holds it (where anyone may open the file, as on FAT) is not
+// waited for long: the file goes without, and cleaners leave it alone while he holds it.
+void TempFile::Lock()
+{
+    for (int look = 0; look < kLooks && ::flock(m_fd.Get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK; ++look) {
+        PauseAMoment();
+    }
+}
+
 bool TempFile::StillNamed() const
 {
     struct stat held, named;

@@ -2,8 +2,9 @@
 // "call:action:n" joined by commas: call is write, ftruncate, fsync, flock, fallocate (posix_fallocate too),
 // fsetxattr or tmpfile (an openat with O_TMPFILE); action an errno name, "short" (a write of half the bytes)
 // or "zero" (a write of none); n the call of that kind that fails, counted from 1, or 0 for every call.
-// Also thread (pthread_create), renameat, renameat2, linkat, unlinkat, openat2 and look (fstatat, or an openat that creates nothing);
-// "slow" makes a call take 0.8 s; a fourth part, ":name", counts only calls on an entry of that name.
+// Also thread (pthread_create), renameat, renameat2, linkat, unlinkat, openat2 and look (fstatat, or an openat that
+// creates nothing); "slow" makes a call take 0.8 s; a fourth part, ":name", counts only calls on an entry of that
+// name.
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
