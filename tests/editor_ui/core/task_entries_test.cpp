@@ -207,8 +207,8 @@ TEST(TaskDialogChecks, MessagesFromTheStringTable)
     EXPECT_NE(ja.find("220"), std::string::npos);
 }
 
-// Tasks and handlers named `tasks` and `handlers` (CPU `type`; bits 0 to 4 of `uses` switch on event flags,
-// semaphores, data queues, the system time and the handlers): written, read back without warning, written alike.
+// Tasks and handlers so named (CPU `type`; bits 0 to 4 of `uses` switch on event flags, semaphores, data queues,
+// the system time and the handlers): written, read back without warning, written alike.
 bool ComeBack(int type, int uses, const std::vector<std::string>& tasks, const std::vector<std::string>& handlers)
 {
     CQuorvaneConfiguratorDoc source{std::string()}, loaded{std::string()};
@@ -217,9 +217,8 @@ bool ComeBack(int type, int uses, const std::vector<std::string>& tasks, const s
     CCData_conf_info_base* const kinds[] = {&conf.m_flg, &conf.m_sem, &conf.m_dtq, &conf.m_tim, &conf.m_cyc};
     for (int k = 0; k < 5; ++k) kinds[k]->SetUse(uses >> k & 1);
     conf.m_dtq.SetDtqData(1, 1, 1);
-    // An empty list keeps the default entries.
-    if (!tasks.empty()) conf.m_tsk.m_nTskNum = static_cast<int>(tasks.size());
-    if (!handlers.empty()) conf.m_cyc.m_nCycNum = static_cast<int>(handlers.size());
+    conf.m_tsk.m_nTskNum = std::max(conf.m_tsk.m_nTskNum, int(tasks.size()));
+    conf.m_cyc.m_nCycNum = std::max(conf.m_cyc.m_nCycNum, int(handlers.size()));
     for (std::size_t i = 0; i < tasks.size(); ++i) conf.m_tsk.SetTskData(int(i + 1), type ? 1 : 0, 256, tasks[i]);
     for (std::size_t i = 0; i < handlers.size(); ++i) conf.m_cyc.SetCycData(int(i + 1), 1, handlers[i], 1000);
     const KernelFileTexts texts = MakeKernelFileTexts(conf, 2026, 12, 7);
@@ -229,30 +228,30 @@ bool ComeBack(int type, int uses, const std::vector<std::string>& tasks, const s
     return again.config == texts.config && again.kinit == texts.kinit;
 }
 
-// Every byte, multibyte characters and every word a reader of the three files looks for, anywhere in a name:
-// what a dialog accepts comes back, 127 names at a time, on every CPU type with every kind of object used,
-// only the handlers, or none.
+// Every byte, multibyte characters and every word that a reader of config.c (CPU, mask, task tables, counts),
+// kinit.c (calls, attribute words, data-queue sizes) or qvos.def looks for, anywhere in a name: what a dialog
+// accepts comes back, 127 names at a time, on every CPU type with every kind used, only the handlers, or none.
 TEST(EntryNames, EveryAcceptedNameComesBackInBothCodePages)
 {
-    std::vector<std::string> units = {
-        "/*", "*/", "//", "\r\n", "#define", "#defineDTQ1_SIZE", "\xE5\x87\xBA", "\xE3\x80\x80", "\xEF\xBD\x9B",
-        "\x83\x5C", "\x83\x7B", "\x83\x7D", "\x83\x7C", "\x81\x40",
-        // config.c: the CPU and mask analyses, the task tables, the counts
-        "H8/300H", "H8/300L", "H8S/Tiny(Advanced Mode)", "H8S/2000", "H8S/2600", "H8SX", "R8C1", "R8C2", "R8C",
-        "M16C/2x,3x,6x", "SH-2A(Big)", "SH2A-FPU(Big)", "SH-2A", "SH2A", "SH2(Big)", "SH2(Little)", "SH2",
-        "SH-4A(Big)", "SH-4A(Little)", "SH-4A", "SH-4(Big)", "SH-4(Little)", "SH-4", "RL78(Small Model)",
-        "RL78(Medium Model)", "RL78(Large Model)", "RL78 CC-RL(Small Model)", "RL78 CC-RL(Medium Model)",
-        "RL78 CC-RL", "RL78", "RX v1(Big)", "RX v1(Little)", "RX v1(FPU/Big)", "RX v1(FPU/Little)", "RX v1",
-        "RX v2(FPU/Big)", "RX v2(FPU/Little)", "RX v2", "RX200", "RX600", "RX", "normal mode", "advanced mode",
-        "(IM0)", "(IM1)", "(IM2)", "(IM3)", "KNL_MSK_BIT", "KNL_MSK_CCR", "xc0", "x80", "KNL_MSK_LEVEL",
-        "KNL_TCB_NUM", "KNL_TCB_PRI_NUM", "knl_tcbAddrInit", "knl_tcbStInit", "knl_tcbSpInit", "CTCB_ST_RDY",
-        "CTCB_ST_SLP", "TCB1_SIZE", "0x", "EVFLG_NUM", "SEM_NUM", "DTQ_NUM", "CYC_NUM", "SYSTIM_CYCLIC_TIM",
-        // kinit.c: the four call walkers, their attribute words and the data-queue sizes; qvos.def
-        "EVTFLG_ATTR", "SEM_ATTR", "DTQ_ATTR", "CYC_ATTR", "EVFLG_TA_AND", "EVFLG_TA_OR", "EVFLG_TA_CLR",
-        "EVFLG_TA_TPRI", "EVFLG_TA_TFIFO", "SEM_TA_TPRI", "SEM_TA_TFIFO", "DTQ_TA_TPRI", "DTQ_TA_TFIFO",
-        "CYC_TA_NON", "CYC_TA_STA", "DTQ1_SIZE", "EVENTFLG", "SEMAPHORE", "DATAQUE", "SYSTIME", "CYC_HDR"};
+    const std::string words =
+        "/*~*/~//~\r\n~#define~#defineDTQ1_SIZE~\xE5\x87\xBA~\xE3\x80\x80~\xEF\xBD\x9B~\x83\x5C~\x83\x7B~"
+        "\x83\x7D~\x83\x7C~\x81\x40~H8/300H~H8/300L~H8S/Tiny(Advanced Mode)~H8S/2000~H8S/2600~H8SX~R8C1~R8C2~R8C~"
+        "M16C/2x,3x,6x~SH-2A(Big)~SH2A-FPU(Big)~SH-2A~SH2A~SH2(Big)~SH2(Little)~SH2~SH-4A(Big)~SH-4A(Little)~"
+        "SH-4A~SH-4(Big)~SH-4(Little)~SH-4~RL78(Small Model)~RL78(Medium Model)~RL78(Large Model)~"
+        "RL78 CC-RL(Small Model)~RL78 CC-RL(Medium Model)~RL78 CC-RL~RL78~RX v1(Big)~RX v1(Little)~"
+        "RX v1(FPU/Big)~RX v1(FPU/Little)~RX v1~RX v2(FPU/Big)~RX v2(FPU/Little)~RX v2~RX200~RX600~RX~"
+        "normal mode~advanced mode~(IM0)~(IM1)~(IM2)~(IM3)~KNL_MSK_BIT~KNL_MSK_CCR~xc0~x80~KNL_MSK_LEVEL~"
+        "KNL_TCB_NUM~KNL_TCB_PRI_NUM~knl_tcbAddrInit~knl_tcbStInit~knl_tcbSpInit~CTCB_ST_RDY~CTCB_ST_SLP~"
+        "TCB1_SIZE~0x~EVFLG_NUM~SEM_NUM~DTQ_NUM~CYC_NUM~SYSTIM_CYCLIC_TIM~EVTFLG_ATTR~SEM_ATTR~DTQ_ATTR~CYC_ATTR~"
+        "EVFLG_TA_AND~EVFLG_TA_OR~EVFLG_TA_CLR~EVFLG_TA_TPRI~EVFLG_TA_TFIFO~SEM_TA_TPRI~SEM_TA_TFIFO~DTQ_TA_TPRI~"
+        "DTQ_TA_TFIFO~CYC_TA_NON~CYC_TA_STA~DTQ1_SIZE~EVENTFLG~SEMAPHORE~DATAQUE~SYSTIME~CYC_HDR";
+    std::vector<std::string> units;
+    for (std::size_t at = 0, bar = 0; at <= words.size(); at = bar + 1) {
+        bar = std::min(words.find('~', at), words.size());
+        units.push_back(words.substr(at, bar - at));
+    }
     for (int b = 0; b < 256; ++b) units.push_back(std::string(1, static_cast<char>(b)));
-    std::size_t accepted = 0;
+    int accepted = 0;
     for (const mbtext::CodePage page : {mbtext::CodePage::Utf8, mbtext::CodePage::ShiftJis}) {
         mbtext::SetCodePage(page);
         std::vector<std::string> tasks, handlers;
@@ -264,22 +263,21 @@ TEST(EntryNames, EveryAcceptedNameComesBackInBothCodePages)
                 if (c.messageId == 0) handlers.push_back(c.func);
             }
         }
-        accepted += tasks.size() + handlers.size();
-        for (std::size_t at = 0; at < tasks.size() || at < handlers.size(); at += kMaxObjects) {
-            const auto chunk = [at](const std::vector<std::string>& names) {
-                const std::size_t from = std::min(at, names.size()), to = std::min(at + kMaxObjects, names.size());
-                return std::vector<std::string>(names.begin() + from, names.begin() + to);
-            };
+        accepted += static_cast<int>(tasks.size() + handlers.size());
+        const auto chunk = [](const std::vector<std::string>& names, std::size_t at) {
+            return std::vector<std::string>(names.begin() + std::min(at, names.size()),
+                                            names.begin() + std::min(at + kMaxObjects, names.size()));
+        };
+        for (std::size_t at = 0; at < std::max(tasks.size(), handlers.size()); at += kMaxObjects) {
             for (int type = 0; type < kCpuTypeCount; ++type) {
                 for (const int uses : {31, 24, 0}) {
-                    EXPECT_TRUE(ComeBack(type, uses, chunk(tasks), chunk(handlers)))
-                        << type << " " << uses << " " << at;
+                    EXPECT_TRUE(ComeBack(type, uses, chunk(tasks, at), chunk(handlers, at))) << type << uses << at;
                 }
             }
         }
     }
     mbtext::SetCodePage(mbtext::CodePage::SingleByte);
-    EXPECT_EQ(accepted, 3658u);
+    EXPECT_EQ(accepted, 3658);
 }
 
 }  // namespace
