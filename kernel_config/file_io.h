@@ -20,14 +20,16 @@ namespace fsys {
 // several names, whatever its mode; and where that folder is not sticky, any member of its group, the users and
 // groups that its ACL names, and anyone else, as far as its mode lets them write it, since they may have renamed
 // any name into place (in a sticky folder, they too for a second name where fs.protected_hardlinks lets anyone
-// link any file). Each of them other than the
-// caller and root must be able to write (read) the file the name leads to, or make a new file in its folder, and
-// search each folder from his name on; a group's members are judged as such, by its bits, and everyone else by
-// the others' bits. A backup's folder is judged so whatever stands under the name that the copy takes. "May" is
-// the kernel's answer for him (for a class, for a user of it who owns nothing), with the groups the account
-// database gives him, where the caller is root (ACLs count then); any other caller reads the modes as the
-// kernel applies them: the owner's bits, else the group's for a member, else the others', with no ACL consulted.
-// A membership that the account database cannot tell counts against him. A refused write fails as that write
+// link any file). Each of them other than the caller and root must be able to write (read) the file the name
+// leads to, or make a new file in its folder, and search each folder from his name on; a group's members are
+// judged as such, by its bits, and everyone else by the others' bits. A backup's folder is judged so whatever
+// stands under the name that the copy takes. "May" is the kernel's answer for him (for a class, for a user of it
+// who owns nothing), with the groups the account database gives him and no capability, where the caller is root
+// (ACLs count then); where that answer cannot be had for certain, it is no. Any other caller reads the modes as
+// the kernel applies them: the owner's bits, else the group's for a member, else the others', with no ACL
+// consulted. A membership that the account database cannot tell counts against him. A write through another
+// user's link gives no privilege that his own write would not: the file loses its set-user-id bit, its
+// set-group-id bit where its group may execute it, and its file capability. A refused write fails as that write
 // (false, or no backup), never as a missing file. A file name followed by "/" or "/." names nothing, as for the
 // kernel, and paths longer than the kernel takes are walked all the same.
 
@@ -51,10 +53,12 @@ bool IsReadOnly(const std::string& path);
 // back before false is returned. A new file appears under its name only when whole. When another writer
 // replaces the file at the same moment, the last whole text stands and both results are true. A temporary
 // file left by a killed writer is removed by the next writer into the folder, whoever owns it, where he may
-// remove it; one that the folder keeps (a folder that refuses removal without saying so, as FUSE over an
-// append-only one) makes every later write there in place, and new files and backups there are then made only
-// where the file system offers unnamed temporary files, so the folder keeps at most one such file (one per
-// writer still running).
+// remove it: only a name of the exact form this layer gives them (".qvtmp-" process id, moment, count), and only
+// when the lock that a living writer holds on his file can be taken; on file systems without locks, when the
+// process of that id is gone or started after the file last changed. One that the folder keeps (a folder that
+// refuses removal without saying so, as FUSE over an append-only one) makes every later write there in place, and
+// new files and backups there are then made only where the file system offers unnamed temporary files, so the
+// folder keeps at most one such file (one per writer still running).
 // Exceptions: when the folder cannot be synced after the rename, the result is false while the new text
 // stands (it may not survive a power loss); and a file that the caller may write but not read is not put back
 // after a failed write in place, so it may be left cut or mixed.

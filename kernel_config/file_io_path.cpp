@@ -13,6 +13,7 @@
 #include <ctime>
 #include <fcntl.h>
 #include <grp.h>
+#include <linux/capability.h>
 #include <linux/openat2.h>
 #include <pwd.h>
 #include <linux/magic.h>
@@ -100,9 +101,28 @@ bool ModeGrants(const struct stat& st, uid_t user, const std::vector<gid_t>* gro
     return (have & bits) == bits;
 }
 
+// Drops every capability from the calling thread's effective set with the raw call, which changes that thread
+// alone, and tells whether none is left: a capability kept through the change of identity (the securebit
+// no_setuid_fixup keeps them) would answer for the kernel instead of the user's permissions.
+bool DropCapabilities()
+{
+    struct __user_cap_header_struct header = {_LINUX_CAPABILITY_VERSION_3, 0};
+    struct __user_cap_data_struct caps[_LINUX_CAPABILITY_U32S_3] = {};
+    if (::syscall(SYS_capget, &header, caps) != 0) return false;
+    for (auto& cap : caps) cap.effective = 0;
+    if (::syscall(SYS_capset, &header, caps) != 0) return false;
+    struct __user_cap_data_struct now[_LINUX_CAPABILITY_U32S_3] = {};
+    if (::syscall(SYS_capget, &header, now) != 0) return false;
+    for (const auto& cap : now) {
+        if (cap.effective != 0) return false;
+    }
+    return true;
+}
+
 // The kernel's own answer, ACLs included, for root: a thread of its own takes on user's file identity with the
-// raw calls, which change that thread alone (the C library's setgroups would change every thread). False when
-// the kernel could not be asked.
+// raw calls, which change that thread alone (the C library's setgroups would change every thread), and gives up
+// its capabilities before it asks. False when the kernel could not be asked so: the thread could not start,
+// the identity did not hold, a capability stayed, or a question gave no answer.
 bool KernelGrants(uid_t user, gid_t gid, const std::vector<gid_t>& groups, const std::vector<Ask>& asks,
                   bool& granted)
 {
@@ -114,7 +134,7 @@ bool KernelGrants(uid_t user, gid_t gid, const std::vector<gid_t>& groups, const
             ::syscall(SYS_setfsuid, user);
             // Each call answers with the identity it found: -1 changes nothing and tells whether the change held.
             if (static_cast<uid_t>(::syscall(SYS_setfsuid, -1)) != user ||
-                static_cast<gid_t>(::syscall(SYS_setfsgid, -1)) != gid) {
+                static_cast<gid_t>(::syscall(SYS_setfsgid, -1)) != gid || !DropCapabilities()) {
                 return;
             }
             granted = true;
@@ -132,9 +152,10 @@ bool KernelGrants(uid_t user, gid_t gid, const std::vector<gid_t>& groups, const
     return asked;
 }
 
-// Whether user may do what each ask names: the kernel's answer where this process may ask it, else the modes'.
-// A membership that the account database cannot tell counts against him: he must be granted it both as a
-// member of every group concerned and as a member of none.
+// Whether user may do what each ask names: for root the kernel's answer, and no where it cannot be had (the
+// modes would miss his ACL entries); for any other caller the modes'. A membership that the account database
+// cannot tell counts against him: he must be granted it both as a member of every group concerned and as a
+// member of none.
 bool MayDo(uid_t user, const std::vector<Ask>& asks)
 {
     if (user == 0) return true;
@@ -148,11 +169,9 @@ bool MayDo(uid_t user, const std::vector<Ask>& asks)
     if (::geteuid() == 0) {
         bool granted = false, asMember = false;
         const gid_t none = static_cast<gid_t>(-2);  // a group that no file is expected to have
-        if (known && KernelGrants(user, groups.front(), groups, asks, granted)) return granted;
-        if (!known && KernelGrants(user, none, {}, asks, granted) &&
-            (!granted || KernelGrants(user, none, all, asks, asMember))) {
-            return granted && asMember;
-        }
+        if (known) return KernelGrants(user, groups.front(), groups, asks, granted) && granted;
+        return KernelGrants(user, none, {}, asks, granted) && granted &&
+               KernelGrants(user, none, all, asks, asMember) && asMember;
     }
     for (std::size_t i = 0; i < asks.size(); ++i) {
         if (!ModeGrants(entries[i], user, known ? &groups : nullptr, asks[i].bits)) return false;
@@ -164,14 +183,14 @@ bool MayDo(uid_t user, const std::vector<Ask>& asks)
 const uid_t kAnyone = static_cast<uid_t>(-2);
 
 // Whether every member of group (as such, by the group's bits), or with member unset every user in no group
-// concerned (by the others' bits), may do what each ask names: the kernel's answer for such a user where this
-// process may ask it, else the modes'.
+// concerned (by the others' bits), may do what each ask names: for root the kernel's answer for such a user,
+// and no where it cannot be had; for any other caller the modes'.
 bool ClassMay(bool member, gid_t group, const std::vector<Ask>& asks)
 {
     const std::vector<gid_t> groups = member ? std::vector<gid_t>{group} : std::vector<gid_t>{};
     bool granted = false;
-    if (::geteuid() == 0 && KernelGrants(kAnyone, member ? group : static_cast<gid_t>(-2), groups, asks, granted)) {
-        return granted;
+    if (::geteuid() == 0) {
+        return KernelGrants(kAnyone, member ? group : static_cast<gid_t>(-2), groups, asks, granted) && granted;
     }
     for (const Ask& ask : asks) {
         struct stat st;
@@ -326,12 +345,14 @@ bool ReadWithoutLinks(int from, const std::string& path, Fd& file, struct stat& 
 // O_NOFOLLOW), and all that is decided about it and done with it, a link's text included, comes from that
 // descriptor, so that a name swapped meanwhile changes nothing that was decided. A read (reading) opens a
 // regular file at once: the places after a link in one call where no other link stands on them, and the last
-// place first for reading where the look at the rest (seen) found a regular file there.
+// place first for reading where the look at the rest (seen) found a regular file there. foreign tells whether
+// another user's link was followed to the existing entry.
 bool Walk(Fd& dir, std::vector<std::string>& rest, Look look, std::string& name, Fd& at, struct stat& entry,
-          bool& exists, bool reading, Seen seen)
+          bool& exists, bool reading, Seen seen, bool& foreign)
 {
     Planters planted;
     int links = 0;
+    bool othersLink = false;
     while (!rest.empty()) {
         const std::string place = std::move(rest.back());
         rest.pop_back();
@@ -364,6 +385,7 @@ bool Walk(Fd& dir, std::vector<std::string>& rest, Look look, std::string& name,
                 if (::fstat(dir.Get(), &folder) != 0) return false;
                 planted.Add(st.st_uid);
                 planted.AddWriters(dir.Get(), folder, !(folder.st_mode & S_ISVTX));
+                othersLink = othersLink || (st.st_uid != ::geteuid() && st.st_uid != 0);
             }
             // Proc, as every file system with no device of its own, has a device number of major 0.
             struct statfs fs;
@@ -402,6 +424,7 @@ bool Walk(Fd& dir, std::vector<std::string>& rest, Look look, std::string& name,
             entry = st;
             exists = true;
             at.Reset(next.Release());
+            foreign = othersLink;
             return look == Look::Read || NobodyPlanted(dir.Get(), at.Get(), &st, look, planted) ||
                    (errno = EPERM, false);
         }
@@ -444,7 +467,8 @@ bool ReadAtOnce(const std::string& path, Fd& file, struct stat& st, Seen& seen)
 
 }  // namespace
 
-bool Locate(const std::string& path, Look look, Fd& dir, std::string& name, struct stat* entry, Fd* at)
+bool Locate(const std::string& path, Look look, Fd& dir, std::string& name, struct stat* entry, Fd* at,
+            bool* foreign)
 {
     if (path.empty()) {
         errno = ENOENT;
@@ -479,9 +503,10 @@ bool Locate(const std::string& path, Look look, Fd& dir, std::string& name, stru
         if (dir.Get() < 0) dir.Reset(::open(path[0] == '/' ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
         if (dir.Get() < 0) return false;
     }
-    bool exists = false;
+    bool exists = false, planted = false;
     Fd opened;
-    if (!Walk(dir, rest, look, name, opened, st, exists, reading, seen)) return false;
+    if (!Walk(dir, rest, look, name, opened, st, exists, reading, seen, planted)) return false;
+    if (foreign != nullptr) *foreign = planted;
     if (at != nullptr) at->Reset(opened.Release());
     if (entry != nullptr) {
         *entry = st;

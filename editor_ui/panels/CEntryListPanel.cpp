@@ -163,9 +163,9 @@ void CEntryListPanel::OnDblclkList()
     }
     dialog.reset();
     // Cancel stores nothing, but the view shows the configuration again all the same. The refresh rebuilt
-    // the rows: the edited one becomes the current row again, so the keys go on from where the user was.
+    // the rows, so no row is selected or current; the keys stay with the list.
     RefreshView();
-    m_wndList->setCurrentItem(m_wndList->topLevelItem(row));
+    m_wndList->setFocus(Qt::OtherFocusReason);
 }
 
 void CEntryListPanel::OnSize(int cx, int cy)

@@ -14,7 +14,9 @@
 #include <random>
 #include <sched.h>
 #include <sys/file.h>
+#include <linux/securebits.h>
 #include <sys/mount.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <fcntl.h>
@@ -302,14 +304,14 @@ TEST(WriteFile, OtherUsersFilesStayTheirs)
 
 // SIGKILL at random moments of backups and writes: the target and every backup hold a whole old or new text,
 // and no stray file is left beside them (a named leftover at the latest after the next write, which spares
-// the file of a living writer, locked or only just made).
+// the file of a living writer, which is locked, and names that no writer makes).
 TEST(WriteFile, KilledWritesLeaveOldOrNewAndNoStray)
 {
     TempDir dir;
     const std::string path = dir.File("config.c");
     const std::string texts[2] = {std::string(200000, 'a'), std::string(300000, 'b')};
-    WriteBytes(dir.File(".qvtmp-left"), "x");
-    WriteBytes(dir.File(".qvtmp-1-new"), "x");  // a living writer's, not locked yet
+    WriteBytes(dir.File(".qvtmp-1-0-2"), "x");
+    WriteBytes(dir.File(".qvtmp-1-new"), "x");  // no name that a writer makes
     const int held = ::open(dir.File(".qvtmp-held").c_str(), O_CREAT | O_RDWR | O_CLOEXEC, 0600);
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
     EXPECT_EQ(Doc::WriteStringToFile(path, texts[0]), 1);
@@ -577,8 +579,10 @@ TEST(FileOwners, BackupsGrantNoMoreThanTheirSource)
 // fs.protected_symlinks says. Links in other folders keep working. Another user's symbolic link, or a second
 // name in his folder, or any such name in a folder that others may write (they may have renamed it there),
 // leads a write only to a file that each of them may write and reach as the kernel answers for him (ACLs count,
-// a membership it cannot tell counts against him), and a backup only to one that he may read, into a folder he
-// may write whatever stands under its first name; reads follow it as the kernel does.
+// a membership it cannot tell counts against him; no answer, as when the asking thread cannot start or keeps a
+// capability, is no), and gives no set-id bit or capability through another user's link; a backup only to one
+// that he may read, into a folder he may write whatever stands under its first name. Reads follow it as the
+// kernel does.
 TEST(FileOwners, LinksInSharedFoldersFollowTheKernelsRule)
 {
     if (::geteuid() != 0) GTEST_SKIP() << "needs root to plant other users' links";
@@ -590,6 +594,7 @@ TEST(FileOwners, LinksInSharedFoldersFollowTheKernelsRule)
         bool folderLink, hard, followed;  // folderLink: the link names the folder instead of the files
         int reach = 2;                    // 0 not read, 1 read, 2 also backed up
         const char* command = "true";     // run in the targets' folder
+        const char* faults = "";          // of the write (fault shim), or "securebit": under no_setuid_fixup
         uid_t as = 0;                     // who backs up
     } rows[] = {{01777, 0, kNobody, 0, false, false, false, 0}, {01777, 0, kNobody, 0, true, false, false, 0},
                 {01777, 0, 0, 0, false, false, true}, {01777, kNobody, kNobody, kNobody, false, false, true},
@@ -602,13 +607,18 @@ TEST(FileOwners, LinksInSharedFoldersFollowTheKernelsRule)
                 {0755, kStranger, kStranger, 0, false, false, false, 2, "chmod 666 * && setfacl -m u:1234:r *"},
                 {0755, kStranger, kStranger, 0, false, false, true, 2, "setfacl -m u:1234:rw *"},
                 {02775, 0, kStranger, 1235, false, false, false, 1, hidden},
-                {02775, 0, kStranger, 1235, false, false, false, 1, hidden, 1235},
+                {02775, 0, kStranger, 1235, false, false, false, 1, hidden, "", 1235},
                 {02775, 0, 0, 0, false, false, false, 1, "chgrp 2000 ../shared && chmod 600 *"},
                 {02775, 0, 0, 0, false, true, false, 1, "chgrp 2000 ../shared && chmod 600 *"},
                 {0755, 0, 0, 0, false, false, false, 1, "setfacl -m u:1234:rwx ../shared && chmod 660 *"},
                 {0755, kStranger, kStranger, 0, true, false, false, 1, "mkdir config.c.bk001"},
                 {0755, kStranger, kStranger, 0, true, false, false, 1, "ln -s gone config.c.bk001"},
-                {0755, kStranger, kStranger, 0, true, false, false, 1, "touch config.c.bk001 && chmod 666 *.bk001"}};
+                {0755, kStranger, kStranger, 0, true, false, false, 1, "touch config.c.bk001 && chmod 666 *.bk001"},
+                {0755, kStranger, kStranger, 0, false, false, false, 2, "chmod 666 * && setfacl -m u:1234:r *",
+                 "thread:EAGAIN:0"},
+                {0755, kStranger, kStranger, 0, false, false, false, 2, "true", "securebit"},
+                {0755, kStranger, kStranger, 0, false, false, true, 2,
+                 "chmod 4775 * && setfacl -m u:1234:rw * && setcap cap_net_raw+ep config.c"}};
     for (const auto& row : rows) {
         SCOPED_TRACE(&row - rows);
         TempDir dir;
@@ -636,8 +646,13 @@ TEST(FileOwners, LinksInSharedFoldersFollowTheKernelsRule)
         } else {
             EXPECT_EQ(InChild([&] { return BecomeUser(row.as) && backup() == backedUp; }), 1);
         }
-        EXPECT_EQ(Doc::WriteStringToFile(path, "new"), row.followed ? 1 : 0);
+        const bool securebit = std::strcmp(row.faults, "securebit") == 0;
+        EXPECT_EQ(securebit ? InChild([&] {
+            return ::prctl(PR_SET_SECUREBITS, SECBIT_NO_SETUID_FIXUP) == 0 ? Doc::WriteStringToFile(path, "new") : 9;
+        }) : row.faults[0] != 0 ? RunWriter(row.faults, {"write", path, "new"}) : Doc::WriteStringToFile(path, "new"),
+                  row.followed ? 1 : 0);
         EXPECT_EQ(ReadBytes(safe + "/config.c"), row.followed ? "new" : "old");
+        EXPECT_TRUE((ModeOf(safe + "/config.c") & 04000) == 0 && Out("getcap " + safe + "/config.c").empty());
         EXPECT_EQ(ReadBytes(safe + "/quorvane.ini") == "old", !row.followed || row.folderLink);
     }
 }
@@ -933,15 +948,16 @@ TEST(FileOwners, WritersNeverSpinOrWait)
     EXPECT_EQ(bad, 0);
 }
 
-// Leftovers planted in a sticky, world-writable folder: the next write removes the unlocked ones (without
-// locks: those whose process is gone), whoever they were handed to, also one that is a second name of config.c.
+// Leftovers planted in a sticky, world-writable folder: the next write removes the unlocked ones, whoever they
+// were handed to, also one that is a second name of config.c, and one whose process id a process unrelated to
+// it now has; without locks, those whose process is gone. Names that no writer makes stay.
 TEST(FileOwners, LeftoversAreRemovedOnlyOnceTheirWriterIsGone)
 {
     if (::geteuid() != 0) GTEST_SKIP() << "needs root to plant other users' files";
     const pid_t gone = ::fork();
     if (gone == 0) ::_exit(0);
     ::waitpid(gone, nullptr, 0);
-    const std::string dead = ".qvtmp-" + std::to_string(gone) + "-0-1", alive = ".qvtmp-1-0-1";
+    const std::string dead = ".qvtmp-" + std::to_string(gone) + "-0-1", alive = ".qvtmp-1-0-1", notes = ".qvtmp-notes";
     const struct {
         const std::string& name;
         uid_t owner;
@@ -950,7 +966,8 @@ TEST(FileOwners, LeftoversAreRemovedOnlyOnceTheirWriterIsGone)
         bool removed;
     } rows[] = {{dead, 0, false, false, "", true},       {dead, kNobody, false, false, "", true},
                 {dead, 0, true, false, "", false},       {dead, 0, false, true, "", true},
-                {dead, 0, false, false, "flock:ENOLCK:0", true}, {alive, 0, false, false, "flock:ENOLCK:0", false}};
+                {dead, 0, false, false, "flock:ENOLCK:0", true}, {alive, 0, false, false, "flock:ENOLCK:0", false},
+                {alive, 0, false, false, "", true},              {notes, kNobody, false, false, "", false}};
     for (const auto& row : rows) {
         TempDir dir;
         const std::string path = dir.File("config.c"), leftover = dir.File(row.name);
