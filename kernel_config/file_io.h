@@ -71,12 +71,13 @@ bool WriteWhole(const std::string& path, const std::string& text);
 // fails. The copy keeps the source's owner and group where the caller may set them; its mode never lets anyone
 // read, write or run it who could not do so with the source (no set-id or sticky bit, no ACL), and a copy that
 // its file system shows as neither the source's owner's nor the caller's (a FUSE mount that shows every file as
-// one user's) is removed and fails. Nothing is ever replaced and no two copies take one name, whoever is slow:
-// the name is taken by a step that fails where any entry stands. The copy appears under its name only when
-// whole, except on file systems with neither an exclusive rename nor hard links (FAT): there the name is taken
-// by an exclusive create, and an empty file stands under it until the whole copy is moved onto it (for good,
-// when the writer is killed in that moment). The name used, or "" when every name is taken or the copy fails,
-// and also when the folder cannot be synced after the copy was named (the copy then stands).
+// one user's, a network disk that maps root to nobody) is removed and fails. Nothing is ever replaced and no two
+// copies take one name, whoever is slow: the name is taken by a step that fails where any entry stands. The copy
+// appears under its name only when whole, except on file systems with neither an exclusive rename nor hard links
+// (FAT): there the name is taken by an exclusive create, and an empty file stands under it until the whole copy
+// is moved onto it (for good, when the writer is killed in that moment). The name used, or "" when every name is
+// taken or the copy fails, and also when the folder cannot be synced after the copy was named (the copy then
+// stands).
 std::string CopyToFirstFree(const std::string& from, const std::vector<std::string>& names, bool& missing);
 
 // The process's current folder, "" when it cannot be read.
