@@ -79,7 +79,10 @@ bool ParseAcl(const std::string& value, AclBits& bits)
         case 0x04: bits.group = perm; break;
         case 0x10: bits.mask = perm; break;
         case 0x20: bits.other = perm; break;
-        default: bits.named &= perm; break;
+        default:
+            bits.named &= perm;
+            if (perm & 2) bits.writers.emplace_back(at(pos, 2) == 0x08, at(pos + 4, 4));
+            break;
         }
     }
     return true;

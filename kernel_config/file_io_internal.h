@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace fsys {
@@ -57,8 +58,10 @@ inline void PauseAMoment()
 
 // What a walk is for. Reads and existence questions follow links as the kernel would for this process (with
 // its rule for shared folders always applied); a walk to write also refuses names that another user may have
-// planted. NewName does not follow a link in the last place: it names an entry to be made.
-enum class Look { Read, Write, NewName };
+// planted, and so does one to a file to be copied (Copy), which he must be able to read instead. NewName does
+// not follow a link in the last place: it names an entry to be made, and its folder is judged whatever stands
+// under the name.
+enum class Look { Read, Write, NewName, Copy };
 
 // Opens the folder that holds the entry path names, following no link that the rules of look refuse; name
 // receives the entry's name in that folder, entry, where given, its status (st_mode 0 when it is missing), and
@@ -143,9 +146,11 @@ extern const char kAccessAcl[];
 extern const char kCapability[];  // a file capability, which a write without privilege takes away
 
 // The permission bits of a POSIX ACL as the kernel stores it: owner, owning group, mask, and other, -1 where
-// absent, and the bits that every named user or group entry allows (7 without such entries).
+// absent, and the bits that every named user or group entry allows (7 without such entries); and the named
+// entries that allow writing, whatever the mask says (a group's: first true).
 struct AclBits {
     int user = -1, group = -1, mask = -1, other = -1, named = 7;
+    std::vector<std::pair<bool, unsigned>> writers;
 };
 
 bool ParseAcl(const std::string& value, AclBits& bits);
