@@ -14,7 +14,9 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
+#include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 #include "entry_list_test_util.h"
@@ -63,6 +65,17 @@ int LineEditRoom(const QLineEdit* edit)
     return edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit).marginsRemoved(edit->textMargins()).width() - 4;
 }
 
+// The height a line of text takes in a font, the fonts its characters fall back to included.
+int LineHeight(const QFont& font, const QString& text)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(1e6);
+    layout.endLayout();
+    return static_cast<int>(std::ceil(line.height()));
+}
+
 // Every header and cell of a list whole in its column: a header label has its section less the style's
 // header margin twice on either side before Qt elides it, a cell its column less the focus frame's margin
 // and a pixel on either side; and the column is as wide as the list's own size hints for it ask.
@@ -77,7 +90,10 @@ void CheckColumns(QTreeWidget* list, const QString& where, QStringList& faults)
         const int hint = std::max(header->sectionSizeHint(c), view->sizeHintForColumn(c));
         texts.emplace_back(QStringLiteral("the size hint"), hint);
         for (int r = 0; r < list->topLevelItemCount(); ++r) {
-            texts.emplace_back(list->topLevelItem(r)->text(c), list->fontMetrics().horizontalAdvance(list->topLevelItem(r)->text(c)) + cellMargins);
+            const QString text = list->topLevelItem(r)->text(c);
+            texts.emplace_back(text, list->fontMetrics().horizontalAdvance(text) + cellMargins);
+            const int row = list->visualItemRect(list->topLevelItem(r)).height();
+            if (row < LineHeight(list->font(), text)) faults << QStringLiteral("%1: \"%2\" is %3 high in a row of %4").arg(where, text).arg(LineHeight(list->font(), text)).arg(row);
         }
         for (const auto& [text, need] : texts) {
             if (list->columnWidth(c) < need) faults << QStringLiteral("%1: \"%2\" has %3 pixels for %4").arg(where, text).arg(list->columnWidth(c)).arg(need);
@@ -197,6 +213,8 @@ void CheckTreeLines(QTreeWidget* tree, const QString& where, QStringList& faults
         const int room = tree->visualItemRect(item).width();
         const int text = tree->fontMetrics().horizontalAdvance(item->text(0)) + margins;
         if (room < text) faults << QStringLiteral("%1: \"%2\" has %3 pixels for %4").arg(where, item->text(0)).arg(room).arg(text);
+        const int height = LineHeight(tree->font(), item->text(0));
+        if (tree->visualItemRect(item).height() < height) faults << QStringLiteral("%1: \"%2\" is %3 high in a row of %4").arg(where, item->text(0)).arg(height).arg(tree->visualItemRect(item).height());
         for (int i = 0; item->isExpanded() && i < item->childCount(); ++i) check(item->child(i));
     };
     check(tree->topLevelItem(0));
@@ -223,14 +241,24 @@ protected:
 #endif
         LoadTest::SetUp();
     }
+    // A sleeping task and a cyclic handler named in Japanese, whose glyphs come from a taller font than
+    // the English one.
+    void JapaneseNames()
+    {
+        Conf().m_tsk.SetTskData(2, 1, 128, qvui::FromQ(QStringLiteral("タスク_受信")));
+        Conf().m_cyc.SetCycData(1, 1, qvui::FromQ(QStringLiteral("周期_ハンドラ")), 100);
+        View()->RefreshAll();
+    }
 };
 
 TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
 {
     ChooseFolder(MakeSet("trio"));
     ASSERT_EQ(View()->m_nEnableMask, 0x3ffu);
-    // A task function of 50 letters, whose width is not a whole number of pixels.
+    // A task function of 50 letters, whose width is not a whole number of pixels, and names in a font the
+    // list's falls back to, beside a "g".
     Conf().m_tsk.SetTskData(1, 0, 128, "abcdefghijklmnopqrstuvwxyzabcdefghijklmnopqrstuvwx");
+    JapaneseNames();
     View()->RefreshAll();
     QStringList faults;
     const char* const panels[] = {"panel_files", "panel_cpu", "panel_task", "panel_eventflag", "panel_semaphore",
@@ -330,6 +358,7 @@ TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
 TEST_F(PanelWalker, TreeOpenedFromTheKeyboardShowsEveryLineWhole)
 {
     ChooseFolder(MakeSet("trio"));
+    JapaneseNames();
     QTreeWidget* tree = View()->Tree();
     tree->setCurrentItem(View()->RootItem());
     tree->setFocus(Qt::MouseFocusReason);
