@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -19,6 +20,8 @@
 #include <cmath>
 #include <functional>
 
+#include "app/CAboutDlg.h"
+#include "dialogs/CCDlg_tskset.h"
 #include "entry_list_test_util.h"
 #include "load_test_util.h"
 
@@ -226,6 +229,15 @@ void CheckTreeLines(QTreeWidget* tree, const QString& where, QStringList& faults
     }
 }
 
+// A window as wide as its whole title beside the window manager's icon and buttons.
+void CheckTitle(const QWidget* window, const QString& where, QStringList& faults)
+{
+    QFont bold = window->font();
+    bold.setBold(true);
+    const int need = QFontMetrics(bold).horizontalAdvance(window->windowTitle()) + qvui::TitleBarAllowance(window->font());
+    if (window->width() < need) faults << QStringLiteral("%1: \"%2\" needs %3 pixels of %4").arg(where, window->windowTitle()).arg(need).arg(window->width());
+}
+
 void Save(QWidget* w, const QString& name)
 {
     EXPECT_TRUE(uitest::SaveScreenshot(w, qvui::IsJapanese() ? name + QStringLiteral("_ja") : name));
@@ -346,10 +358,24 @@ TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
                 if (last && index == 2) Save(dialog, QLatin1String(name) + QStringLiteral("_rotation"));
                 CheckSizes(dialog, where, faults);
                 if (row == 0) CheckTabOrder(dialog, where, faults);
+                if (row == 0) CheckTitle(dialog, where, faults);
+                if (row > 0 || index != 2) return;
+                // A message box of the dialog, shown for real: over the dialog, with its whole title.
+                static_cast<CCDlg_tskset*>(dialog)->FuncEdit()->clear();
+                qvui::SetAutomaticAnswers(false);
+                const bool message = uitest::AnswerDialog<QMessageBox>([&] { dialog->OkButton()->click(); }, [&](QMessageBox* box) {
+                    CheckTitle(box, where + QStringLiteral(" message"), faults);
+                    EXPECT_EQ(box->parentWidget(), dialog);
+                });
+                qvui::SetAutomaticAnswers(true);
+                EXPECT_TRUE(message);
             });
             EXPECT_TRUE(seen) << qvui::FromQ(where);
         }
     }
+    const bool about = uitest::AnswerDialog<CAboutDlg>([&] { CAboutDlg(Frame()).exec(); },
+                                                       [&](CAboutDlg* box) { CheckTitle(box, QStringLiteral("about"), faults); });
+    EXPECT_TRUE(about);
     EXPECT_TRUE(faults.isEmpty()) << qvui::FromQ(faults.join(QLatin1Char('\n')));
 }
 
