@@ -17,11 +17,9 @@
 #include <QStyleOptionFrame>
 #include <QTextLayout>
 #include <algorithm>
-#include <cmath>
 #include <functional>
 
 #include "app/CAboutDlg.h"
-#include "dialogs/CCDlg_tskset.h"
 #include "entry_list_test_util.h"
 #include "load_test_util.h"
 
@@ -68,15 +66,14 @@ int LineEditRoom(const QLineEdit* edit)
     return edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit).marginsRemoved(edit->textMargins()).width() - 4;
 }
 
-// The height a line of text takes in a font, the fonts its characters fall back to included.
-int LineHeight(const QFont& font, const QString& text)
+// A row as high as its text's line, in the fonts its characters fall back to as well.
+void CheckRowHeight(int row, const QFont& font, const QString& text, const QString& where, QStringList& faults)
 {
     QTextLayout layout(text, font);
     layout.beginLayout();
-    QTextLine line = layout.createLine();
-    line.setLineWidth(1e6);
+    const QTextLine line = layout.createLine();
     layout.endLayout();
-    return static_cast<int>(std::ceil(line.height()));
+    if (row < line.height()) faults << QStringLiteral("%1: \"%2\" is %3 high in a row of %4").arg(where, text).arg(line.height()).arg(row);
 }
 
 // Every header and cell of a list whole in its column: a header label has its section less the style's
@@ -93,10 +90,8 @@ void CheckColumns(QTreeWidget* list, const QString& where, QStringList& faults)
         const int hint = std::max(header->sectionSizeHint(c), view->sizeHintForColumn(c));
         texts.emplace_back(QStringLiteral("the size hint"), hint);
         for (int r = 0; r < list->topLevelItemCount(); ++r) {
-            const QString text = list->topLevelItem(r)->text(c);
-            texts.emplace_back(text, list->fontMetrics().horizontalAdvance(text) + cellMargins);
-            const int row = list->visualItemRect(list->topLevelItem(r)).height();
-            if (row < LineHeight(list->font(), text)) faults << QStringLiteral("%1: \"%2\" is %3 high in a row of %4").arg(where, text).arg(LineHeight(list->font(), text)).arg(row);
+            texts.emplace_back(list->topLevelItem(r)->text(c), list->fontMetrics().horizontalAdvance(list->topLevelItem(r)->text(c)) + cellMargins);
+            CheckRowHeight(list->visualItemRect(list->topLevelItem(r)).height(), list->font(), list->topLevelItem(r)->text(c), where, faults);
         }
         for (const auto& [text, need] : texts) {
             if (list->columnWidth(c) < need) faults << QStringLiteral("%1: \"%2\" has %3 pixels for %4").arg(where, text).arg(list->columnWidth(c)).arg(need);
@@ -216,8 +211,7 @@ void CheckTreeLines(QTreeWidget* tree, const QString& where, QStringList& faults
         const int room = tree->visualItemRect(item).width();
         const int text = tree->fontMetrics().horizontalAdvance(item->text(0)) + margins;
         if (room < text) faults << QStringLiteral("%1: \"%2\" has %3 pixels for %4").arg(where, item->text(0)).arg(room).arg(text);
-        const int height = LineHeight(tree->font(), item->text(0));
-        if (tree->visualItemRect(item).height() < height) faults << QStringLiteral("%1: \"%2\" is %3 high in a row of %4").arg(where, item->text(0)).arg(height).arg(tree->visualItemRect(item).height());
+        CheckRowHeight(tree->visualItemRect(item).height(), tree->font(), item->text(0), where, faults);
         for (int i = 0; item->isExpanded() && i < item->childCount(); ++i) check(item->child(i));
     };
     check(tree->topLevelItem(0));
@@ -253,13 +247,11 @@ protected:
 #endif
         LoadTest::SetUp();
     }
-    // A sleeping task and a cyclic handler named in Japanese, whose glyphs come from a taller font than
-    // the English one.
+    // A sleeping task and a cyclic handler named in Japanese: in English their glyphs come from a taller font.
     void JapaneseNames()
     {
         Conf().m_tsk.SetTskData(2, 1, 128, qvui::FromQ(QStringLiteral("タスク_受信")));
         Conf().m_cyc.SetCycData(1, 1, qvui::FromQ(QStringLiteral("周期_ハンドラ")), 100);
-        View()->RefreshAll();
     }
 };
 
@@ -267,8 +259,7 @@ TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
 {
     ChooseFolder(MakeSet("trio"));
     ASSERT_EQ(View()->m_nEnableMask, 0x3ffu);
-    // A task function of 50 letters, whose width is not a whole number of pixels, and names in a font the
-    // list's falls back to, beside a "g".
+    // A task function of 50 letters, whose width is not a whole number of pixels.
     Conf().m_tsk.SetTskData(1, 0, 128, "abcdefghijklmnopqrstuvwxyzabcdefghijklmnopqrstuvwx");
     JapaneseNames();
     View()->RefreshAll();
@@ -361,7 +352,7 @@ TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
                 if (row == 0) CheckTitle(dialog, where, faults);
                 if (row > 0 || index != 2) return;
                 // A message box of the dialog, shown for real: over the dialog, with its whole title.
-                static_cast<CCDlg_tskset*>(dialog)->FuncEdit()->clear();
+                dialog->findChild<QLineEdit*>(qvui::ControlName(2209))->clear();
                 qvui::SetAutomaticAnswers(false);
                 const bool message = uitest::AnswerDialog<QMessageBox>([&] { dialog->OkButton()->click(); }, [&](QMessageBox* box) {
                     CheckTitle(box, where + QStringLiteral(" message"), faults);
@@ -373,9 +364,7 @@ TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
             EXPECT_TRUE(seen) << qvui::FromQ(where);
         }
     }
-    const bool about = uitest::AnswerDialog<CAboutDlg>([&] { CAboutDlg(Frame()).exec(); },
-                                                       [&](CAboutDlg* box) { CheckTitle(box, QStringLiteral("about"), faults); });
-    EXPECT_TRUE(about);
+    EXPECT_TRUE(uitest::AnswerDialog<CAboutDlg>([&] { CAboutDlg(Frame()).exec(); }, [&](CAboutDlg* box) { CheckTitle(box, QStringLiteral("about"), faults); }));
     EXPECT_TRUE(faults.isEmpty()) << qvui::FromQ(faults.join(QLatin1Char('\n')));
 }
 
@@ -385,6 +374,7 @@ TEST_F(PanelWalker, TreeOpenedFromTheKeyboardShowsEveryLineWhole)
 {
     ChooseFolder(MakeSet("trio"));
     JapaneseNames();
+    View()->RefreshAll();
     QTreeWidget* tree = View()->Tree();
     tree->setCurrentItem(View()->RootItem());
     tree->setFocus(Qt::MouseFocusReason);
