@@ -124,8 +124,7 @@ QString BrowseForFolder(QWidget* parent, const QString& title, const QString& st
         return answer;
     }
     if (g_automatic) return QString();
-    return QFileDialog::getExistingDirectory(parent, title, startFolder,
-                                             QFileDialog::ShowDirsOnly);
+    return QFileDialog::getExistingDirectory(parent, title, startFolder, QFileDialog::ShowDirsOnly);
 }
 
 QStringList ConvertFilter(const QString& filter)

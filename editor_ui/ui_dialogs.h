@@ -32,8 +32,9 @@ QString GetOpenFileName(QWidget* parent, const QString& filter, const QString& d
 QStringList ConvertFilter(const QString& filter);
 
 // The room a window manager's title bar takes beside the title: the window's icon, its buttons and their
-// paddings. Under openbox's default theme that is 89 to 101 pixels more than the title's width in the bold
-// face of the 9-point default font; eight lines of the font (112 pixels there) keep a margin and grow with
+// paddings. Under openbox's default theme a title is whole at 89 to 101 pixels more than its width in the
+// bold face of the 9-point default font (up to 125 in the Japanese default font, whose Latin letters are
+// narrower than openbox's); eight lines of the font (112 and 136 pixels there) keep a margin and grow with
 // the font.
 int TitleBarAllowance(const QFont& font);
 // The least width at which a window shows its whole title: the title in the bold face of the window's font
