@@ -110,6 +110,7 @@ private:
         struct Column {
             QSet<QString> texts;  // the cell texts the hint was measured with
             int hint = 0;         // the list's size hint for the column over them
+            int height = 0;       // the tallest of them
         };
         std::vector<Column> columns;
     } m_fit;  // what FitColumns measured, in the list's font
