@@ -4,7 +4,8 @@
 // it, and no name that another user may have planted leads a write to a file he could not write; where no link
 // stands (the whole path, or what follows a link: its folders, and for a read the file too), the kernel
 // resolves it in one call. The existence and folder questions, reading and writing all take this one walk, so
-// they agree on what a path names. Only regular files are read, and without blocking.
+// they agree on what a path names. Only regular files are read, without blocking, and no other kind of file is
+// opened to be read or written, whatever is swapped meanwhile.
 #include "file_io.h"
 #include "file_io_internal.h"
 
