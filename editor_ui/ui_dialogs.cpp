@@ -3,7 +3,10 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <algorithm>
 #include <deque>
 
 #include "ui_text.h"
@@ -29,13 +32,35 @@ int DefaultAnswer(unsigned type)
     }
 }
 
-QWidget* DialogParent() { return QApplication::activeWindow(); }
+// The window a dialog belongs to: the caller's, else the modal dialog running or the active window.
+QWidget* OwnerWindow(QWidget* owner)
+{
+    if (owner == nullptr) owner = QApplication::activeModalWidget();
+    if (owner == nullptr) owner = QApplication::activeWindow();
+    return owner != nullptr ? owner->window() : nullptr;
+}
 
 }  // namespace
 
-int MessageBox(const QString& text, unsigned type)
+int TitleBarAllowance(const QFont& font) { return 8 * QFontMetrics(font).height(); }
+
+int WholeTitleWidth(const QWidget* window)
 {
-    g_asked.push_back({AskedDialog::kMessage, text, type});
+    QFont bold = window->font();
+    bold.setBold(true);
+    return QFontMetrics(bold).horizontalAdvance(window->windowTitle()) + TitleBarAllowance(window->font());
+}
+
+void FitWidthToTitle(QWidget* dialog)
+{
+    const int width = std::max(WholeTitleWidth(dialog), dialog->minimumSizeHint().width());
+    if (width > dialog->minimumWidth()) dialog->setMinimumWidth(width);
+}
+
+int MessageBox(QWidget* owner, const QString& text, unsigned type)
+{
+    owner = OwnerWindow(owner);
+    g_asked.push_back({AskedDialog::kMessage, text, type, owner});
     if (!g_answers.empty()) {
         const int answer = g_answers.front();
         g_answers.pop_front();
@@ -43,8 +68,16 @@ int MessageBox(const QString& text, unsigned type)
     }
     if (g_automatic) return DefaultAnswer(type);
 
-    QMessageBox box(DialogParent());
+    QMessageBox box(owner);
     box.setWindowTitle(LoadStr(141));
+    // The box sizes itself to its text when it shows, a short text narrower than the title; a strut as wide
+    // as the whole title (less the box's margins) keeps it from that.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const QMargins margins = grid->contentsMargins();
+        const int strut = WholeTitleWidth(&box) - margins.left() - margins.right();
+        grid->addItem(new QSpacerItem(strut, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    }
     box.setText(text);
     switch (type & 0xF0) {
     case MB_ICONERROR: box.setIcon(QMessageBox::Critical); break;
@@ -83,15 +116,15 @@ int MessageBox(const QString& text, unsigned type)
 
 QString BrowseForFolder(QWidget* parent, const QString& title, const QString& startFolder)
 {
-    g_asked.push_back({AskedDialog::kFolder, title, 0});
+    parent = OwnerWindow(parent);
+    g_asked.push_back({AskedDialog::kFolder, title, 0, parent});
     if (!g_folders.empty()) {
         const QString answer = g_folders.front();
         g_folders.pop_front();
         return answer;
     }
     if (g_automatic) return QString();
-    return QFileDialog::getExistingDirectory(parent ? parent : DialogParent(), title, startFolder,
-                                             QFileDialog::ShowDirsOnly);
+    return QFileDialog::getExistingDirectory(parent, title, startFolder, QFileDialog::ShowDirsOnly);
 }
 
 QStringList ConvertFilter(const QString& filter)
@@ -117,14 +150,15 @@ QStringList ConvertFilter(const QString& filter)
 QString GetOpenFileName(QWidget* parent, const QString& filter, const QString& defaultSuffix,
                         const QString& initialPath)
 {
-    g_asked.push_back({AskedDialog::kOpenFile, filter, 0});
+    parent = OwnerWindow(parent);
+    g_asked.push_back({AskedDialog::kOpenFile, filter, 0, parent});
     if (!g_files.empty()) {
         const QString answer = g_files.front();
         g_files.pop_front();
         return answer;
     }
     if (g_automatic) return QString();
-    QFileDialog dialog(parent ? parent : DialogParent());
+    QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(ConvertFilter(filter));

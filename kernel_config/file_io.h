@@ -15,15 +15,22 @@ namespace fsys {
 // folders always applied: in a sticky, world-writable folder a link is followed only when the follower or the
 // folder's owner owns it. Links of proc (/proc/PID/root/..., /proc/PID/fd/N) are opened by the kernel, and the
 // walk goes on from what it opened. Reads and the questions follow no other rule. Where something is written (a
-// file replaced or written in place, a new file, a backup's new file), a name that another user may have put on
-// the way leads nowhere he could not write himself: a symbolic link of another user (neither the caller nor root)
-// is followed only to a file that he may write, or to a new file in a folder he may write, and only where he may
-// search each folder from his link on; a file with several names is written only where each other user who may
-// write its folder may write the file (the folder's owner whatever its mode; group and others where
-// fs.protected_hardlinks lets anyone link any file). "May" is the kernel's answer for him, with the groups the
-// account database gives him, where the caller is root (ACLs count then); any other caller reads the modes as the
-// kernel applies them: the owner's bits, else the group's for a member, else the others', with no ACL consulted.
-// A membership that the account database cannot tell counts against him. A refused write fails as that write
+// file replaced or written in place, a new file, a backup's new file) or copied (a backup's source), a name that
+// another user may have put on the way leads nowhere he could not write (for a copy, read) himself. Who may have
+// put a name there: the owner of a symbolic link; the owner of the folder that holds a link or a file with
+// several names, whatever its mode; and where that folder is not sticky, any member of its group, the users and
+// groups that its ACL names, and anyone else, as far as its mode lets them write it, since they may have renamed
+// any name into place (in a sticky folder, they too for a second name where fs.protected_hardlinks lets anyone
+// link any file). Each of them other than the caller and root must be able to write (read) the file the name
+// leads to, or make a new file in its folder, and search each folder from his name on; a group's members are
+// judged as such, by its bits, and everyone else by the others' bits. A backup's folder is judged so whatever
+// stands under the name that the copy takes. "May" is the kernel's answer for him (for a class, for a user of it
+// who owns nothing), with the groups the account database gives him and no capability, where the caller is root
+// (ACLs count then); where that answer cannot be had for certain, it is no. Any other caller reads the modes as
+// the kernel applies them: the owner's bits, else the group's for a member, else the others', with no ACL
+// consulted. A membership that the account database cannot tell counts against him. A write through another
+// user's link gives no privilege that his own write would not: the file loses its set-user-id bit, its
+// set-group-id bit where its group may execute it, and its file capability. A refused write fails as that write
 // (false, or no backup), never as a missing file. A file name followed by "/" or "/." names nothing, as for the
 // kernel, and paths longer than the kernel takes are walked all the same.
 
@@ -57,10 +64,12 @@ bool IsReadOnly(const std::string& path);
 // back before false is returned. A new file appears under its name only when whole. When another writer
 // replaces the file at the same moment, the last whole text stands and both results are true. A temporary
 // file left by a killed writer is removed by the next writer into the folder, whoever owns it, where he may
-// remove it; one that the folder keeps (a folder that refuses removal without saying so, as FUSE over an
-// append-only one) makes every later write there in place, and new files and backups there are then made only
-// where the file system offers unnamed temporary files, so the folder keeps at most one such file (one per
-// writer still running).
+// remove it: only a name of the exact form this layer gives them (".qvtmp-" process id, moment, count), and only
+// when the lock that a living writer holds on his file can be taken; on file systems without locks, when the
+// process of that id is gone or started after the file last changed. One that the folder keeps (a folder that
+// refuses removal without saying so, as FUSE over an append-only one) makes every later write there in place, and
+// new files and backups there are then made only where the file system offers unnamed temporary files, so the
+// folder keeps at most one such file (one per writer still running).
 // Exceptions: when the folder cannot be synced after the rename, the result is false while the new text
 // stands (it may not survive a power loss); and a file that the caller may write but not read is not put back
 // after a failed write in place, so it may be left cut or mixed.
@@ -72,13 +81,15 @@ bool WriteWhole(const std::string& path, const std::string& text);
 // looked at again, as every read is, when its name is missing for a moment), and not for any other failure.
 // The time is kept as closely as the folder's file system holds it; only a failed copy of the bytes
 // fails. The copy keeps the source's owner and group where the caller may set them; its mode never lets anyone
-// read, write or run it who could not do so with the source (no set-id or sticky bit, no ACL). Nothing is ever
-// replaced and no two copies take one name, whoever is slow: the name is taken by a step that fails where any
-// entry stands. The copy appears under its name only when whole, except on file systems with neither an
-// exclusive rename nor hard links (FAT): there the name is taken by an exclusive create, and an empty file
-// stands under it until the whole copy is moved onto it (for good, when the writer is killed in that moment).
-// The name used, or "" when every name is taken or the copy fails, and also when the folder cannot be synced
-// after the copy was named (the copy then stands).
+// read, write or run it who could not do so with the source (no set-id or sticky bit, no ACL), and a copy that
+// its file system shows as neither the source's owner's nor the caller's (a FUSE mount that shows every file as
+// one user's, a network disk that maps root to nobody) is removed and fails. Nothing is ever replaced and no two
+// copies take one name, whoever is slow: the name is taken by a step that fails where any entry stands. The copy
+// appears under its name only when whole, except on file systems with neither an exclusive rename nor hard links
+// (FAT): there the name is taken by an exclusive create, and an empty file stands under it until the whole copy
+// is moved onto it (for good, when the writer is killed in that moment). The name used, or "" when every name is
+// taken or the copy fails, and also when the folder cannot be synced after the copy was named (the copy then
+// stands).
 std::string CopyToFirstFree(const std::string& from, const std::vector<std::string>& names, bool& missing);
 
 // The process's current folder, "" when it cannot be read.

@@ -60,6 +60,7 @@ bool GetAttribute(int fd, const char* path, const std::string& name, std::string
 extern const char kAccessAcl[];
 const char kAccessAcl[] = "system.posix_acl_access";
 const char kDefaultAcl[] = "system.posix_acl_default";
+const char kCapability[] = "security.capability";
 
 
 bool ParseAcl(const std::string& value, AclBits& bits)
@@ -78,18 +79,22 @@ bool ParseAcl(const std::string& value, AclBits& bits)
         case 0x04: bits.group = perm; break;
         case 0x10: bits.mask = perm; break;
         case 0x20: bits.other = perm; break;
-        default: bits.named &= perm; break;
+        default:
+            bits.named &= perm;
+            if (perm & 2) bits.writers.emplace_back(at(pos, 2) == 0x08, at(pos + 4, 4));
+            break;
         }
     }
     return true;
 }
 
-// Gives to the extended attributes of from (the ACL included) and no others; false when one cannot be set or
-// removed, or those of from cannot be read.
-bool CopyAttributes(int from, int to)
+// Gives to the extended attributes of from (the ACL included) and no others, its file capability only where
+// asked; false when one cannot be set or removed, or those of from cannot be read.
+bool CopyAttributes(int from, int to, bool capability)
 {
     std::vector<std::string> wanted, present;
     if (!ListAttributes(from, wanted) || !ListAttributes(to, present)) return false;
+    if (!capability) wanted.erase(std::remove(wanted.begin(), wanted.end(), kCapability), wanted.end());
     for (const std::string& name : present) {
         if (std::find(wanted.begin(), wanted.end(), name) == wanted.end() &&
             ::fremovexattr(to, name.c_str()) != 0 && errno != ENODATA) {

@@ -1,6 +1,7 @@
 // The backup copy: the bytes and time of a regular file under the first free name of a list, never
 // replacing any entry. The copy appears under its name only when whole, and grants nobody more than the source
-// did: no set-id or sticky bit, no ACL, and no class of user that may do more with it than with the source.
+// did: no set-id or sticky bit, no ACL, no class of user that may do more with it than with the source, and no
+// copy of a file reached through a name that someone who could not read it may have put on the way.
 #include "file_io.h"
 #include "file_io_internal.h"
 
@@ -83,6 +84,19 @@ bool FillBackup(TempFile& temp, const std::string& bytes, const std::string& acl
     return true;
 }
 
+// A named copy that its file system shows as neither the source's owner's nor this writer's (a FUSE mount that
+// shows every file as one user's) would be his to open up: it goes.
+bool StandsAsMeant(int dir, const std::string& name, int fd, uid_t owner)
+{
+    struct stat held, named;
+    if (::fstat(fd, &held) != 0) return false;
+    if (held.st_uid == owner || held.st_uid == ::geteuid()) return true;
+    if (::fstatat(dir, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(held, named)) {
+        ::unlinkat(dir, name.c_str(), 0);
+    }
+    return false;
+}
+
 }  // namespace
 }  // namespace detail
 
@@ -100,6 +114,14 @@ std::string CopyToFirstFree(const std::string& from, const std::vector<std::stri
         missing = errno == ENOENT || errno == ENOTDIR || errno == ELOOP;
         return std::string();
     }
+    // The copy is a new file holding those bytes: a name that another user may have put on the way to the source
+    // must lead to a file that he may read himself, the very one that was read.
+    {
+        Fd folder;
+        std::string name;
+        struct stat judged;
+        if (!Locate(from, Look::Copy, folder, name, &judged) || !SameFile(judged, src)) return std::string();
+    }
     Fd dir;
     std::string first;
     if (names.empty() || !Locate(names.front(), Look::NewName, dir, first)) return std::string();
@@ -113,7 +135,10 @@ std::string CopyToFirstFree(const std::string& from, const std::vector<std::stri
             if (!FillBackup(temp, bytes, aclValue, src)) return std::string();
             filled = true;
         }
-        if (temp.Name(name)) return SyncFolder(dir.Get()) ? to : std::string();
+        if (temp.Name(name)) {
+            return StandsAsMeant(dir.Get(), name, temp.Handle(), src.st_uid) && SyncFolder(dir.Get()) ? to
+                                                                                                     : std::string();
+        }
         if (errno != EEXIST) return std::string();
     }
     return std::string();

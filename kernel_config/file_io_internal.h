@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace fsys {
@@ -57,8 +58,10 @@ inline void PauseAMoment()
 
 // What a walk is for. Reads and existence questions follow links as the kernel would for this process (with
 // its rule for shared folders always applied); a walk to write also refuses names that another user may have
-// planted. NewName does not follow a link in the last place: it names an entry to be made.
-enum class Look { Read, Write, NewName };
+// planted, and so does one to a file to be copied (Copy), which he must be able to read instead. NewName does
+// not follow a link in the last place: it names an entry to be made, and its folder is judged whatever stands
+// under the name.
+enum class Look { Read, Write, NewName, Copy };
 
 // Opens the folder that holds the entry path names, following no link that the rules of look refuse; name
 // receives the entry's name in that folder, entry, where given, its status (st_mode 0 when it is missing), and
@@ -66,9 +69,10 @@ enum class Look { Read, Write, NewName };
 // entry is used through it (Reopen), not looked up again by name. A read (Look::Read with at) gets a regular
 // file opened for reading where the kernel's look found one, and then no folder (dir closed), as it needs none.
 // False with errno when a place on the way is missing, is a file where a folder must stand ("/" or "/." after
-// it), or is a name that may not be followed (EPERM then).
+// it), or is a name that may not be followed (EPERM then). foreign, where given, tells whether the way to an
+// existing entry followed another user's link (Look::Write), so that the write gives no privilege he lacks.
 bool Locate(const std::string& path, Look look, Fd& dir, std::string& name, struct stat* entry = nullptr,
-            Fd* at = nullptr);
+            Fd* at = nullptr, bool* foreign = nullptr);
 
 // Opens the entry that the O_PATH descriptor at holds, with flags (no O_NOFOLLOW: at is no link). Without
 // /proc, the entry is opened by its name in dir without following a link, only where nobody but the caller
@@ -119,9 +123,8 @@ public:
     bool Replace(const std::string& name);
 
 private:
-    // Tells cleaners that this writer lives. It is never waited for, and goes without on file systems that
-    // have no locks.
-    void Lock() { ::flock(m_fd.Get(), LOCK_EX | LOCK_NB); }
+    // Tells cleaners that this writer lives, and goes without on file systems that have no locks.
+    void Lock();
 
     bool StillNamed() const;
 
@@ -141,18 +144,22 @@ private:
 // --- Attributes (file_io_attr.cpp) --------------------------------------------------------------------------
 
 extern const char kAccessAcl[];
+extern const char kCapability[];  // a file capability, which a write without privilege takes away
 
 // The permission bits of a POSIX ACL as the kernel stores it: owner, owning group, mask, and other, -1 where
-// absent, and the bits that every named user or group entry allows (7 without such entries).
+// absent, and the bits that every named user or group entry allows (7 without such entries); and the named
+// entries that allow writing, whatever the mask says (a group's: first true).
 struct AclBits {
     int user = -1, group = -1, mask = -1, other = -1, named = 7;
+    std::vector<std::pair<bool, unsigned>> writers;
 };
 
 bool ParseAcl(const std::string& value, AclBits& bits);
 // One attribute's value, of the descriptor fd or else of path; false (errno ENODATA) when there is none.
 bool GetAttribute(int fd, const char* path, const std::string& name, std::string& value);
-// Gives to the extended attributes of from (the ACL included) and no others.
-bool CopyAttributes(int from, int to);
+// Gives to the extended attributes of from (the ACL included) and no others; without its file capability
+// unless capability.
+bool CopyAttributes(int from, int to, bool capability = true);
 // The mode a file created with 0666 in the folder would get.
 mode_t NewFileMode(int dir);
 

@@ -1,11 +1,11 @@
 // The path walk and its link rules, and the questions about a path. A path on which a link stands is walked
 // one name at a time, each opened once and judged and used through that descriptor, with no link left to the
 // kernel but those of proc, so that the rule for links in shared folders holds whether or not the kernel applies
-// it, and no name that another user may have planted leads a write to a file he could not write; where no link
-// stands (the whole path, or what follows a link: its folders, and for a read the file too), the kernel
-// resolves it in one call. The existence and folder questions, reading and writing all take this one walk, so
-// they agree on what a path names. Only regular files are read, without blocking, and no other kind of file is
-// opened to be read or written, whatever is swapped meanwhile.
+// it, and no name that another user may have planted leads a write (a copy) to a file he could not write
+// (read); where no link stands (the whole path, or what follows a link: its folders, and for a read the file
+// too), the kernel resolves it in one call. The existence and folder questions, reading and writing all take
+// this one walk, so they agree on what a path names. Only regular files are read, without blocking, and no other
+// kind of file is opened to be read or written, whatever is swapped meanwhile.
 #include "file_io.h"
 #include "file_io_internal.h"
 
@@ -14,6 +14,7 @@
 #include <ctime>
 #include <fcntl.h>
 #include <grp.h>
+#include <linux/capability.h>
 #include <linux/openat2.h>
 #include <pwd.h>
 #include <linux/magic.h>
@@ -28,7 +29,7 @@ namespace fsys {
 namespace detail {
 namespace {
 
-// A question for the kernel: may a user do bits (2 write, 1 search) to what fd holds.
+// A question for the kernel: may a user do bits (4 read, 2 write, 1 search) to what fd holds.
 struct Ask {
     int fd;
     unsigned bits;
@@ -89,7 +90,7 @@ bool AccountGroups(uid_t user, std::vector<gid_t>& groups)
     return true;
 }
 
-// Whether user may do bits (2 write, 1 search, 3 both) to the entry by its mode, as the kernel decides: the
+// Whether user may do bits (4 read, 2 write, 1 search, or a sum) to the entry by its mode, as the kernel decides: the
 // owner's bits for the owner, else the group's for a member, else the others'; where membership cannot be
 // known, both group and others must grant it.
 bool ModeGrants(const struct stat& st, uid_t user, const std::vector<gid_t>* groups, unsigned bits)
@@ -101,9 +102,28 @@ bool ModeGrants(const struct stat& st, uid_t user, const std::vector<gid_t>* gro
     return (have & bits) == bits;
 }
 
+// Drops every capability from the calling thread's effective set with the raw call, which changes that thread
+// alone, and tells whether none is left: a capability kept through the change of identity (the securebit
+// no_setuid_fixup keeps them) would answer for the kernel instead of the user's permissions.
+bool DropCapabilities()
+{
+    struct __user_cap_header_struct header = {_LINUX_CAPABILITY_VERSION_3, 0};
+    struct __user_cap_data_struct caps[_LINUX_CAPABILITY_U32S_3] = {};
+    if (::syscall(SYS_capget, &header, caps) != 0) return false;
+    for (auto& cap : caps) cap.effective = 0;
+    if (::syscall(SYS_capset, &header, caps) != 0) return false;
+    struct __user_cap_data_struct now[_LINUX_CAPABILITY_U32S_3] = {};
+    if (::syscall(SYS_capget, &header, now) != 0) return false;
+    for (const auto& cap : now) {
+        if (cap.effective != 0) return false;
+    }
+    return true;
+}
+
 // The kernel's own answer, ACLs included, for root: a thread of its own takes on user's file identity with the
-// raw calls, which change that thread alone (the C library's setgroups would change every thread). False when
-// the kernel could not be asked.
+// raw calls, which change that thread alone (the C library's setgroups would change every thread), and gives up
+// its capabilities before it asks. False when the kernel could not be asked so: the thread could not start,
+// the identity did not hold, a capability stayed, or a question gave no answer.
 bool KernelGrants(uid_t user, gid_t gid, const std::vector<gid_t>& groups, const std::vector<Ask>& asks,
                   bool& granted)
 {
@@ -115,12 +135,12 @@ bool KernelGrants(uid_t user, gid_t gid, const std::vector<gid_t>& groups, const
             ::syscall(SYS_setfsuid, user);
             // Each call answers with the identity it found: -1 changes nothing and tells whether the change held.
             if (static_cast<uid_t>(::syscall(SYS_setfsuid, -1)) != user ||
-                static_cast<gid_t>(::syscall(SYS_setfsgid, -1)) != gid) {
+                static_cast<gid_t>(::syscall(SYS_setfsgid, -1)) != gid || !DropCapabilities()) {
                 return;
             }
             granted = true;
             for (const Ask& ask : asks) {
-                const int mode = (ask.bits & 2 ? W_OK : 0) | (ask.bits & 1 ? X_OK : 0);
+                const int mode = (ask.bits & 4 ? R_OK : 0) | (ask.bits & 2 ? W_OK : 0) | (ask.bits & 1 ? X_OK : 0);
                 if (::syscall(SYS_faccessat2, ask.fd, "", mode, AT_EACCESS | AT_EMPTY_PATH) == 0) continue;
                 if (errno != EACCES && errno != EPERM && errno != EROFS && errno != ETXTBSY) return;
                 granted = false;
@@ -133,9 +153,10 @@ bool KernelGrants(uid_t user, gid_t gid, const std::vector<gid_t>& groups, const
     return asked;
 }
 
-// Whether user may do what each ask names: the kernel's answer where this process may ask it, else the modes'.
-// A membership that the account database cannot tell counts against him: he must be granted it both as a
-// member of every group concerned and as a member of none.
+// Whether user may do what each ask names: for root the kernel's answer, and no where it cannot be had (the
+// modes would miss his ACL entries); for any other caller the modes'. A membership that the account database
+// cannot tell counts against him: he must be granted it both as a member of every group concerned and as a
+// member of none.
 bool MayDo(uid_t user, const std::vector<Ask>& asks)
 {
     if (user == 0) return true;
@@ -149,14 +170,32 @@ bool MayDo(uid_t user, const std::vector<Ask>& asks)
     if (::geteuid() == 0) {
         bool granted = false, asMember = false;
         const gid_t none = static_cast<gid_t>(-2);  // a group that no file is expected to have
-        if (known && KernelGrants(user, groups.front(), groups, asks, granted)) return granted;
-        if (!known && KernelGrants(user, none, {}, asks, granted) &&
-            (!granted || KernelGrants(user, none, all, asks, asMember))) {
-            return granted && asMember;
-        }
+        if (known) return KernelGrants(user, groups.front(), groups, asks, granted) && granted;
+        return KernelGrants(user, none, {}, asks, granted) && granted &&
+               KernelGrants(user, none, all, asks, asMember) && asMember;
     }
     for (std::size_t i = 0; i < asks.size(); ++i) {
         if (!ModeGrants(entries[i], user, known ? &groups : nullptr, asks[i].bits)) return false;
+    }
+    return true;
+}
+
+// A user who stands for a whole class: he owns no file and is named by no ACL entry.
+const uid_t kAnyone = static_cast<uid_t>(-2);
+
+// Whether every member of group (as such, by the group's bits), or with member unset every user in no group
+// concerned (by the others' bits), may do what each ask names: for root the kernel's answer for such a user,
+// and no where it cannot be had; for any other caller the modes'.
+bool ClassMay(bool member, gid_t group, const std::vector<Ask>& asks)
+{
+    const std::vector<gid_t> groups = member ? std::vector<gid_t>{group} : std::vector<gid_t>{};
+    bool granted = false;
+    if (::geteuid() == 0) {
+        return KernelGrants(kAnyone, member ? group : static_cast<gid_t>(-2), groups, asks, granted) && granted;
+    }
+    for (const Ask& ask : asks) {
+        struct stat st;
+        if (::fstat(ask.fd, &st) != 0 || !ModeGrants(st, kAnyone, &groups, ask.bits)) return false;
     }
     return true;
 }
@@ -179,9 +218,15 @@ bool AnyoneMayLink()
     return unprotected;
 }
 
-// Who may have put a name on the way to a written entry: the owners of the links followed (neither this user
-// nor root), and the folders searched from the first of those links on, each of which he must be able to
-// search to reach the entry himself.
+// Who may have put a name on the way to a written or copied entry, and from which folder on he must be able to
+// search to reach the entry himself: the owners of the links followed, and whoever may put a name in the folder
+// of such a link or of a file with several names, there by renaming another's (neither this user nor root).
+struct Planter {
+    uid_t user;        // kAnyone for a class: the members of group, or with member unset all others
+    bool member;
+    gid_t group;
+    std::size_t from;  // his folders to search: folders[from] on
+};
 struct Planters {
     Planters() = default;
     Planters(const Planters&) = delete;
@@ -190,34 +235,58 @@ struct Planters {
     {
         for (const Ask& folder : folders) ::close(folder.fd);
     }
-    std::vector<uid_t> users;
+    // One already named has as many folders to search, or more.
+    void Add(uid_t user, bool member = false, gid_t group = 0)
+    {
+        const auto same = [&](const Planter& p) { return p.user == user && p.member == member && p.group == group; };
+        if (user == ::geteuid() || user == 0 || std::any_of(who.begin(), who.end(), same)) return;
+        who.push_back(Planter{user, member, group, folders.size()});
+    }
+    // Who may put any name in the folder dir: its owner, whatever its mode, as he may change it; and, where
+    // others' names may be moved or linked there (anyName: not sticky, or hard links unprotected), its group's
+    // members, the users and groups that its ACL lets write it, and all others, as far as its mode lets them.
+    void AddWriters(int dir, const struct stat& folder, bool anyName)
+    {
+        Add(folder.st_uid);
+        if (!anyName) return;
+        if (folder.st_mode & S_IWGRP) {
+            Add(kAnyone, true, folder.st_gid);
+            // Under an ACL the group's bits are its mask; an ACL that cannot be read may name anyone.
+            std::string value;
+            AclBits acl;
+            const std::string self = "/proc/self/fd/" + std::to_string(dir);
+            if (GetAttribute(-1, self.c_str(), kAccessAcl, value) ? !ParseAcl(value, acl)
+                                                                  : errno != ENODATA && errno != EOPNOTSUPP) {
+                Add(kAnyone);
+            }
+            for (const auto& named : acl.writers) named.first ? Add(kAnyone, true, named.second) : Add(named.second);
+        }
+        if (folder.st_mode & S_IWOTH) Add(kAnyone);
+    }
+    std::vector<Planter> who;
     std::vector<Ask> folders;  // owned descriptors, each to be searched
 };
 
-// A name that another user may have put on the way (a symbolic link of his, or a second name of the file in a
-// folder he may write) must not lead the writer to a file that this user could not write himself, nor make a
-// new file in a folder he could not write.
-bool NobodyPlanted(int dir, int at, const struct stat& entry, bool exists, const Planters& planted)
+// A name that anyone else may have put on the way (a symbolic link, or a second name of the file) must not lead
+// the writer to a file that he could not write himself (read, for a copy), nor make a new file (whatever stands
+// under the name a new file is to take) in a folder he could not write.
+bool NobodyPlanted(int dir, int at, const struct stat* entry, Look look, Planters& planted)
 {
-    struct stat folder;
-    if ((!exists || (S_ISREG(entry.st_mode) && entry.st_nlink > 1) || !planted.users.empty()) &&
-        ::fstat(dir, &folder) != 0) {
-        return false;
+    const bool fresh = entry == nullptr || look == Look::NewName;
+    if (!fresh && S_ISDIR(entry->st_mode)) return true;
+    if (!fresh && S_ISREG(entry->st_mode) && entry->st_nlink > 1) {
+        struct stat folder;
+        if (::fstat(dir, &folder) != 0) return false;
+        planted.AddWriters(dir, folder, !(folder.st_mode & S_ISVTX) || AnyoneMayLink());
     }
-    if (exists && S_ISDIR(entry.st_mode)) return true;
-    std::vector<Ask> asks = planted.folders;
-    asks.push_back(exists ? Ask{at, 2} : Ask{dir, 3});
-    for (const uid_t user : planted.users) {
-        if (!MayDo(user, asks)) return false;
+    const Ask target = fresh ? Ask{dir, 3} : Ask{at, look == Look::Copy ? 4u : 2u};
+    for (const Planter& who : planted.who) {
+        std::vector<Ask> asks(planted.folders.begin() + static_cast<std::ptrdiff_t>(who.from),
+                              planted.folders.end());
+        asks.push_back(target);
+        if (!(who.user == kAnyone ? ClassMay(who.member, who.group, asks) : MayDo(who.user, asks))) return false;
     }
-    if (!exists || !S_ISREG(entry.st_mode) || entry.st_nlink < 2) return true;
-    // Who else may write the folder may have made the second name; its owner may, whatever its mode.
-    const uid_t self = ::geteuid();
-    if (folder.st_uid != self && folder.st_uid != 0 && !MayDo(folder.st_uid, {Ask{at, 2}})) return false;
-    if (!AnyoneMayLink()) return true;
-    if ((folder.st_mode & S_IWOTH) && !(entry.st_mode & S_IWOTH)) return false;
-    return !(folder.st_mode & S_IWGRP) || (entry.st_mode & S_IWOTH) ||
-           (entry.st_gid == folder.st_gid && (entry.st_mode & S_IWGRP));
+    return true;
 }
 
 // The places of rest, first to last, as one path ("/" before it where absolute); only those before the last
@@ -305,19 +374,21 @@ bool ReadWithoutLinks(int from, const std::string& path, Fd& file, struct stat& 
 // O_NOFOLLOW), and all that is decided about it and done with it, a link's text included, comes from that
 // descriptor, so that a name swapped meanwhile changes nothing that was decided. A read (reading) opens a
 // regular file after a link at once, the places after it in one call where no other link stands among their
-// folders (linkOnWay tells what the last look found).
+// folders (linkOnWay tells what the last look found). foreign tells whether another user's link was followed
+// to the existing entry.
 bool Walk(Fd& dir, std::vector<std::string>& rest, Look look, std::string& name, Fd& at, struct stat& entry,
-          bool& exists, bool reading, bool linkOnWay)
+          bool& exists, bool reading, bool linkOnWay, bool& foreign)
 {
     Planters planted;
     int links = 0;
+    bool othersLink = false;
     while (!rest.empty()) {
         const std::string place = std::move(rest.back());
         rest.pop_back();
         const bool last = rest.empty();
         if (place == "." && !last) continue;
         struct stat st;
-        if (!planted.users.empty()) {
+        if (!planted.who.empty()) {
             const int copy = ::fcntl(dir.Get(), F_DUPFD_CLOEXEC, 0);
             if (copy < 0) return false;
             planted.folders.push_back(Ask{copy, 1});
@@ -327,14 +398,22 @@ bool Walk(Fd& dir, std::vector<std::string>& rest, Look look, std::string& name,
             if (!last || errno != ENOENT) return false;
             name = place;
             exists = false;
-            return look == Look::Read || NobodyPlanted(dir.Get(), -1, st, false, planted) || (errno = EPERM, false);
+            return look == Look::Read || NobodyPlanted(dir.Get(), -1, nullptr, look, planted) ||
+                   (errno = EPERM, false);
         }
         if (S_ISLNK(st.st_mode) && (!last || look != Look::NewName)) {
             if (++links > 40 || !MayFollow(dir.Get(), st)) {
                 errno = links > 40 ? ELOOP : EPERM;
                 return false;
             }
-            if (look != Look::Read && st.st_uid != ::geteuid() && st.st_uid != 0) planted.users.push_back(st.st_uid);
+            if (look != Look::Read) {
+                // Its owner may have put it there, and so may whoever may rename names in its folder.
+                struct stat folder;
+                if (::fstat(dir.Get(), &folder) != 0) return false;
+                planted.Add(st.st_uid);
+                planted.AddWriters(dir.Get(), folder, !(folder.st_mode & S_ISVTX));
+                othersLink = othersLink || (st.st_uid != ::geteuid() && st.st_uid != 0);
+            }
             // Proc, as every file system with no device of its own, has a device number of major 0.
             struct statfs fs;
             if (major(st.st_dev) == 0 && ::fstatfs(next.Get(), &fs) == 0 && fs.f_type == PROC_SUPER_MAGIC) {
@@ -360,7 +439,7 @@ bool Walk(Fd& dir, std::vector<std::string>& rest, Look look, std::string& name,
                 PushPlaces(text, rest);
                 // Where no other link stands on the way, the kernel takes the text's folders in one call; the
                 // folders a planter must be able to search are looked at one by one.
-                if (!linkOnWay && planted.users.empty() && OpenToLast(from, absolute, rest, dir)) continue;
+                if (!linkOnWay && planted.who.empty() && OpenToLast(from, absolute, rest, dir)) continue;
                 if (absolute) dir.Reset(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
                 if (dir.Get() < 0) return false;
                 continue;
@@ -371,7 +450,8 @@ bool Walk(Fd& dir, std::vector<std::string>& rest, Look look, std::string& name,
             entry = st;
             exists = true;
             at.Reset(next.Release());
-            return look == Look::Read || NobodyPlanted(dir.Get(), at.Get(), st, true, planted) ||
+            foreign = othersLink;
+            return look == Look::Read || NobodyPlanted(dir.Get(), at.Get(), &st, look, planted) ||
                    (errno = EPERM, false);
         }
         if (!S_ISDIR(st.st_mode)) {
@@ -412,7 +492,8 @@ bool ReadAtOnce(const std::string& path, Fd& file, struct stat& st, bool& linkOn
 
 }  // namespace
 
-bool Locate(const std::string& path, Look look, Fd& dir, std::string& name, struct stat* entry, Fd* at)
+bool Locate(const std::string& path, Look look, Fd& dir, std::string& name, struct stat* entry, Fd* at,
+            bool* foreign)
 {
     if (path.empty()) {
         errno = ENOENT;
@@ -447,9 +528,10 @@ bool Locate(const std::string& path, Look look, Fd& dir, std::string& name, stru
         if (dir.Get() < 0) dir.Reset(::open(path[0] == '/' ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
         if (dir.Get() < 0) return false;
     }
-    bool exists = false;
+    bool exists = false, planted = false;
     Fd opened;
-    if (!Walk(dir, rest, look, name, opened, st, exists, reading, linkOnWay)) return false;
+    if (!Walk(dir, rest, look, name, opened, st, exists, reading, linkOnWay, planted)) return false;
+    if (foreign != nullptr) *foreign = planted;
     if (at != nullptr) at->Reset(opened.Release());
     if (entry != nullptr) {
         *entry = st;

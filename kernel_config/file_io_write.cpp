@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -18,6 +19,7 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <sys/xattr.h>
 #include <new>
 #include <stdexcept>
 
@@ -25,25 +27,67 @@ namespace fsys {
 namespace detail {
 namespace {
 
-// Hidden names of temporary files that had to be named, with the writer's process id. A writer holds a lock on
-// its own while it lives; a leftover of a killed writer is one that nobody holds (on file systems without
-// locks, any) and whose process is gone.
+// Hidden names of temporary files that had to be named, with the writer's process id: the prefix, the id, a
+// moment in hexadecimal and a count, as FreshName makes them. No other name is ever taken for a leftover. A
+// writer holds a lock on its own while it lives; one that nobody holds is a killed writer's.
 const char kTempPrefix[] = ".qvtmp-";
 
-// The process that named a temporary file; 0 when the name carries none.
-long WriterOf(const char* name)
+// Reads a number in base (10, or 16 in lower case) without a leading zero, and no more than digits long.
+bool TakeNumber(const char*& at, unsigned base, std::size_t digits, unsigned long long& value)
 {
-    char* end = nullptr;
-    const long pid = std::strtol(name + sizeof kTempPrefix - 1, &end, 10);
-    return end != nullptr && *end == '-' && pid > 0 ? pid : 0;
+    const char* start = at;
+    value = 0;
+    for (; *at >= '0' && (*at <= '9' || (base == 16 && *at >= 'a' && *at <= 'f')); ++at) {
+        value = value * base + static_cast<unsigned>(*at <= '9' ? *at - '0' : *at - 'a' + 10);
+        if (static_cast<std::size_t>(at - start) >= digits) return false;
+    }
+    return at > start && (*start != '0' || at == start + 1);
 }
 
-// A temporary file, not held by its writer, that this writer no longer needs. Being unlocked is not enough for
-// one that names a living process: a writer that has only just made its file does not hold the lock yet.
-bool IsLeftover(const char* name)
+// Whether name is one that FreshName makes; pid receives the writer's process id.
+bool IsTempName(const char* name, long& pid)
 {
-    const long pid = WriterOf(name);
-    return pid == 0 || pid == ::getpid() || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH);
+    if (std::strncmp(name, kTempPrefix, sizeof kTempPrefix - 1) != 0) return false;
+    const char* at = name + sizeof kTempPrefix - 1;
+    unsigned long long id = 0, moment = 0, count = 0;
+    const bool ours = TakeNumber(at, 10, 10, id) && id > 0 && id <= INT_MAX && *at++ == '-' &&
+                      TakeNumber(at, 16, 2 * sizeof(long), moment) && *at++ == '-' &&
+                      TakeNumber(at, 10, 10, count) && count > 0 && count <= UINT_MAX && *at == '\0';
+    pid = static_cast<long>(id);
+    return ours;
+}
+
+// When the process that now has the id pid started, in seconds of the clock that file times follow; false when
+// it cannot be told. Its start counts from boot in clock ticks.
+bool StartOf(long pid, std::time_t& start)
+{
+    char line[1024] = "";
+    std::FILE* stat = std::fopen(("/proc/" + std::to_string(pid) + "/stat").c_str(), "re");
+    if (stat == nullptr) return false;
+    const bool read = std::fgets(line, sizeof line, stat) != nullptr;
+    std::fclose(stat);
+    // The fields after the command's name, which may hold anything, end in its last ')'; the start is the 22nd.
+    const char* field = read ? std::strrchr(line, ')') : nullptr;
+    for (int n = 2; field != nullptr && n < 22; ++n) field = std::strchr(field + 1, ' ');
+    const long ticks = ::sysconf(_SC_CLK_TCK);
+    struct timespec boot{}, now{};
+    if (field == nullptr || ticks <= 0 || ::clock_gettime(CLOCK_BOOTTIME, &boot) != 0 ||
+        ::clock_gettime(CLOCK_REALTIME, &now) != 0) {
+        return false;
+    }
+    const unsigned long long since = std::strtoull(field + 1, nullptr, 10) / static_cast<unsigned long>(ticks);
+    start = now.tv_sec - (boot.tv_sec - static_cast<std::time_t>(since));
+    return true;
+}
+
+// On file systems without locks: a writer is gone when his process is, or when the process that now has his
+// id started after the file last changed (a second's rounding and a clock's small steps apart), so that a
+// reused id keeps no leftover. This process's own id names a leftover too, since its writers run one at a time.
+bool WriterGone(long pid, const struct stat& file)
+{
+    std::time_t start = 0;
+    if (pid == ::getpid() || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)) return true;
+    return StartOf(pid, start) && file.st_ctim.tv_sec + 2 < start;
 }
 
 }  // namespace
@@ -107,8 +151,9 @@ bool SyncFolder(int dir)
 }
 
 // Removes temporary files that killed writers left in the folder, whoever they were handed to, where this
-// writer may remove them; a living writer's file is locked. False when one that this writer may remove (his
-// own, or any for root) stays: the folder refuses to give names up, although it may not say so (FUSE).
+// writer may remove them: only names that FreshName makes, and of those the ones whose lock can be taken, since
+// a living writer holds his. False when one that this writer may remove (his own, or any for root) stays: the
+// folder refuses to give names up, although it may not say so (FUSE).
 bool RemoveLeftovers(int dir)
 {
     const int listFd = ::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -120,14 +165,13 @@ bool RemoveLeftovers(int dir)
     }
     bool removed = true;
     while (const struct dirent* entry = ::readdir(list)) {
-        if (std::strncmp(entry->d_name, kTempPrefix, sizeof kTempPrefix - 1) != 0) continue;
+        long pid = 0;
+        if (!IsTempName(entry->d_name, pid)) continue;
         struct stat held, named;
         if (::fstatat(dir, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(named.st_mode)) continue;
         Fd fd(::openat(dir, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
         if (fd.Get() < 0 || ::fstat(fd.Get(), &held) != 0 || !SameFile(held, named)) continue;
-        if ((::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) || !IsLeftover(entry->d_name)) {
-            continue;
-        }
+        if (::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0 && (errno == EWOULDBLOCK || !WriterGone(pid, held))) continue;
         if (::fstatat(dir, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(held, named) &&
             ::unlinkat(dir, entry->d_name, 0) != 0 && errno != ENOENT &&
             (named.st_uid == ::geteuid() || ::geteuid() == 0)) {
@@ -231,6 +275,16 @@ bool TempFile::Replace(const std::string& name)
     return true;
 }
 
+// A cleaner that took the new file for a leftover before the lock was held holds it only for a moment (it never
+// waits), and then the name is gone. Anyone else who holds it (where anyone may open the file, as on FAT) is not
+// waited for long: the file goes without, and cleaners leave it alone while he holds it.
+void TempFile::Lock()
+{
+    for (int look = 0; look < kLooks && ::flock(m_fd.Get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK; ++look) {
+        PauseAMoment();
+    }
+}
+
 bool TempFile::StillNamed() const
 {
     struct stat held, named;
@@ -289,14 +343,39 @@ bool WriteInPlace(int fd, const std::string& text)
     return false;
 }
 
-// The temporary file takes the old file's owner, group, extended attributes and mode; false when they cannot
-// all be kept. Attributes come after the owner, since a change of owner drops file capabilities.
-bool TakeOver(int temp, int file, const struct stat& old)
+// The mode a file keeps after a write through another user's name (foreign): as the kernel does for a writer
+// without privilege, the set-user-id bit goes, and the set-group-id bit where the group may execute the file.
+mode_t KeptMode(const struct stat& st, bool foreign)
+{
+    mode_t mode = st.st_mode & 07777;
+    if (foreign) mode &= ~(S_ISUID | ((mode & S_IXGRP) ? S_ISGID : 0));
+    return mode;
+}
+
+// Before a write in place through another user's name: the set-id bits and the file capability go first, as
+// the kernel takes them on his write. A caller without privilege needs nothing: the kernel takes them on its
+// write. False when they cannot be taken, or it cannot be told whether there is a capability; then nothing is
+// written.
+bool GiveNoPrivilege(int fd, const struct stat& st)
+{
+    if (::geteuid() != 0) return true;
+    const mode_t mode = KeptMode(st, true);
+    std::string capability;
+    if (mode != (st.st_mode & 07777) && ::fchmod(fd, mode) != 0) return false;
+    if (!GetAttribute(fd, nullptr, kCapability, capability)) return errno == ENODATA || errno == EOPNOTSUPP;
+    return ::fremovexattr(fd, kCapability) == 0 || errno == ENODATA;
+}
+
+// The temporary file takes the old file's owner, group, extended attributes and mode (without set-id bits or
+// file capability where foreign); false when they cannot all be kept. Attributes come after the owner, since a
+// change of owner drops file capabilities.
+bool TakeOver(int temp, int file, const struct stat& old, bool foreign)
 {
     struct stat now;
-    return ::fchown(temp, old.st_uid, old.st_gid) == 0 && CopyAttributes(file, temp) &&
-           ::fchmod(temp, old.st_mode & 07777) == 0 && ::fstat(temp, &now) == 0 && now.st_uid == old.st_uid &&
-           now.st_gid == old.st_gid && (now.st_mode & 07777) == (old.st_mode & 07777);
+    const mode_t mode = KeptMode(old, foreign);
+    return ::fchown(temp, old.st_uid, old.st_gid) == 0 && CopyAttributes(file, temp, !foreign) &&
+           ::fchmod(temp, mode) == 0 && ::fstat(temp, &now) == 0 && now.st_uid == old.st_uid &&
+           now.st_gid == old.st_gid && (now.st_mode & 07777) == mode;
 }
 
 // A missing file: 1 created, 0 failed, -1 when another writer created the name meanwhile.
@@ -325,9 +404,10 @@ bool KeepsEveryName(int dir)
 }
 
 // again is set when another writer removed or replaced the name meanwhile. givesUpNames is false where the
-// folder already kept a temporary file that it should have given up.
+// folder already kept a temporary file that it should have given up. foreign: the way followed another user's
+// link, so the new text gives no privilege he would not get by writing it himself.
 bool ReplaceExisting(int dir, int at, const std::string& name, const struct stat& old, const std::string& text,
-                     bool givesUpNames, bool& again)
+                     bool givesUpNames, bool foreign, bool& again)
 {
     if (!S_ISREG(old.st_mode)) return false;
     // The file's own permission decides, for the rename as well; reading it lets a failed write in place be
@@ -342,30 +422,33 @@ bool ReplaceExisting(int dir, int at, const std::string& name, const struct stat
         again = true;
         return false;
     }
+    const auto inPlace = [&] {
+        return (!foreign || GiveNoPrivilege(file.Get(), opened)) && WriteInPlace(file.Get(), text);
+    };
     // A file with several names stays one file. FUSE may show a link count of a moment ago: ask the file
     // system itself.
     struct statx now;
     const bool linked = ::statx(file.Get(), "", AT_EMPTY_PATH | AT_STATX_FORCE_SYNC, STATX_NLINK, &now) == 0
                             ? now.stx_nlink > 1
                             : opened.st_nlink > 1;
-    if (linked) return WriteInPlace(file.Get(), text);
+    if (linked) return inPlace();
 
     // A folder that takes new entries but lets none go (append-only) would keep every temporary file.
-    if (!givesUpNames || KeepsEveryName(dir)) return WriteInPlace(file.Get(), text);
+    if (!givesUpNames || KeepsEveryName(dir)) return inPlace();
     TempFile temp(dir);
     if (!temp.Create()) {
         // A folder that takes no new entry while the file itself is writable, or proc's folder of a process's
         // open files, where a link opened a file, perhaps deleted, that has no folder of its own.
-        return (errno == EACCES || errno == EPERM || errno == ENOENT) && WriteInPlace(file.Get(), text);
+        return (errno == EACCES || errno == EPERM || errno == ENOENT) && inPlace();
     }
     // Owner and mode are set after the bytes, since a write may clear set-id bits.
     if (!WriteAll(temp.Handle(), text)) return false;
-    if (!TakeOver(temp.Handle(), file.Get(), opened)) return WriteInPlace(file.Get(), text);
+    if (!TakeOver(temp.Handle(), file.Get(), opened, foreign)) return inPlace();
     if (::fsync(temp.Handle()) != 0) return false;
     if (temp.Replace(name)) return SyncFolder(dir);
     // A file mounted over the name (a container's single-file bind mount) cannot be renamed over, nor can a
     // name that the folder or a sandbox refuses to give up.
-    return (errno == EBUSY || errno == EPERM || errno == EACCES) && WriteInPlace(file.Get(), text);
+    return (errno == EBUSY || errno == EPERM || errno == EACCES) && inPlace();
 }
 
 }  // namespace
@@ -385,11 +468,12 @@ bool WriteWhole(const std::string& path, const std::string& text)
         Fd dir, at;
         std::string name;
         struct stat old;
-        if (!Locate(path, Look::Write, dir, name, &old, &at)) return false;
+        bool foreign = false;
+        if (!Locate(path, Look::Write, dir, name, &old, &at, &foreign)) return false;
         if (attempt == 0) givesUpNames = RemoveLeftovers(dir.Get());
         if (old.st_mode != 0) {
             bool again = false;
-            if (ReplaceExisting(dir.Get(), at.Get(), name, old, text, givesUpNames, again)) return true;
+            if (ReplaceExisting(dir.Get(), at.Get(), name, old, text, givesUpNames, foreign, again)) return true;
             if (!again) return false;
             continue;
         }

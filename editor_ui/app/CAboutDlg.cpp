@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "ui_dialogs.h"
 #include "ui_text.h"
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
@@ -31,6 +32,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     grid->addWidget(notice, 1, 1);
     grid->addWidget(ok, 0, 2, Qt::AlignTop);
     OnInitDialog();
+    qvui::FitWidthToTitle(this);
 }
 
 CAboutDlg::~CAboutDlg() = default;

@@ -36,7 +36,7 @@ CycCheck CheckCycInput(const std::string& funcText, const std::string& timeText,
         return check;
     }
     // Only task names must be C identifiers; a handler's name must only come back from kinit.c as typed.
-    if (IsReadBackName(func) == 0) {
+    if (IsReadBackName(func, NameFile::Kinit) == 0) {
         check.messageId = 4011;
         return check;
     }

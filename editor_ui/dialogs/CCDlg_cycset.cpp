@@ -50,7 +50,7 @@ void CCDlg_cycset::OnOK()
                                 m_cmbAttr->currentIndex());
     if (check.messageId != 0) {
         // The dialog stays open with the user's text as typed.
-        qvui::MessageBox(LoadStr(check.messageId), qvui::MB_OK);
+        qvui::MessageBox(this, LoadStr(check.messageId), qvui::MB_OK);
         return;
     }
     m_strFunc = check.func;

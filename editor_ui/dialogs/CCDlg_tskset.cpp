@@ -72,7 +72,7 @@ void CCDlg_tskset::OnOK()
                                   m_cmbState->currentIndex(), m_nMinStackSize, m_nStackAlign);
     if (check.messageId != 0) {
         // The dialog stays open with the user's text as typed.
-        qvui::MessageBox(qvui::ToQ(taskpanel::CheckMessage(check, Label)), qvui::MB_OK);
+        qvui::MessageBox(this, qvui::ToQ(taskpanel::CheckMessage(check, Label)), qvui::MB_OK);
         return;
     }
     m_strFunc = check.func;

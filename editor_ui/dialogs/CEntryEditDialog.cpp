@@ -17,6 +17,7 @@
 
 #include "panels/panel_common.h"
 #include "text.h"
+#include "ui_dialogs.h"
 #include "ui_text.h"
 
 namespace qvui {
@@ -84,6 +85,8 @@ int CEntryEditDialog::DoModal()
         const int whole = std::min(WholeTextWidth(edit), widest);
         if (whole > edit->sizeHint().width()) edit->setMinimumWidth(whole);
     }
+    // A short caption in a narrow dialog would lose its middle beside the window manager's buttons.
+    qvui::FitWidthToTitle(this);
     const auto first = std::find_if(m_tabOrder.begin(), m_tabOrder.end(),
                                     [](QWidget* w) { return w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) != 0; });
     if (first != m_tabOrder.end()) (*first)->setFocus(Qt::OtherFocusReason);

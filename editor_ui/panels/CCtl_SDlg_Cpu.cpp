@@ -147,7 +147,7 @@ void CCtl_SDlg_Cpu::OnSelchangeMode()
     const int type = cpu.m_nCpuType;
     int mode = m_cmbMode->currentIndex() + 1;
     if (cpupanel::IsRefusedMode(type, mode)) {
-        qvui::MessageBox(LoadStr(cpupanel::kRefusedModeMessageId), qvui::MB_OK);
+        qvui::MessageBox(window(), LoadStr(cpupanel::kRefusedModeMessageId), qvui::MB_OK);
         mode = cpupanel::kModeTakenInstead;
     }
     cpu.SetCpuMode(mode);

@@ -269,7 +269,7 @@ bool CCtl_SDlg_Proj::ConfirmCancelEdit()
     recorded.inDef = m_strInDef;
     recorded.inKinit = m_strInKinit;
     if (!configfiles::NeedsCancelQuestion(recorded, m_nPathErr)) return true;
-    return qvui::MessageBox(LoadStr(5112), qvui::MB_OKCANCEL) != qvui::IDCANCEL;
+    return qvui::MessageBox(window(), LoadStr(5112), qvui::MB_OKCANCEL) != qvui::IDCANCEL;
 }
 
 void CCtl_SDlg_Proj::CheckFilePath(std::string path, std::uint32_t bit)

@@ -140,13 +140,13 @@ int CCtl_SDlg_systim::CheckCyclicTime()
     int value = 0;
     switch (systime::CheckCyclicTimeText(qvui::FromQ(m_editCyclicTime->text()), value)) {
     case systime::CyclicTimeText::kEmpty:
-        qvui::MessageBox(LoadStr(systime::kEmptyMessageId), qvui::MB_OK);
+        qvui::MessageBox(window(), LoadStr(systime::kEmptyMessageId), qvui::MB_OK);
         m_editCyclicTime->setFocus(Qt::OtherFocusReason);
         return 0;
     case systime::CyclicTimeText::kNotNumber:
         m_bInvalid = 1;
         OnCtlColor();
-        qvui::MessageBox(LoadStr(systime::kInvalidMessageId), qvui::MB_OK);
+        qvui::MessageBox(window(), LoadStr(systime::kInvalidMessageId), qvui::MB_OK);
         m_editCyclicTime->setFocus(Qt::OtherFocusReason);
         return 0;
     case systime::CyclicTimeText::kNumber:

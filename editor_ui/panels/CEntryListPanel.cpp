@@ -11,6 +11,7 @@
 #include "doc.h"
 #include "entry_list_rows.h"
 #include "panels/CCtl_SDlg_output.h"
+#include "row_height.h"
 #include "text.h"
 #include "ui_text.h"
 #include "view/CQuorvaneConfiguratorView.h"
@@ -39,6 +40,7 @@ void CEntryListPanel::CreateControls()
     m_wndList->setRootIsDecorated(false);
     m_wndList->setItemsExpandable(false);
     m_wndList->setUniformRowHeights(true);
+    m_wndList->setItemDelegate(new qvui::RowHeightDelegate(m_wndList));
     m_wndList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_wndList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_wndList->header()->setStretchLastSection(false);
@@ -106,7 +108,8 @@ void CEntryListPanel::FitColumns()
     // A column is at least as wide as the list's own size hints for its header and cells ask (Qt's margins,
     // the text's fractional width rounded up) and as its designed width. Fitting only widens: a column the
     // user widened keeps its width. Measuring every cell on every refresh costs a frame; a column is measured
-    // again only when it holds a text it was not measured with, in the list's current font.
+    // again only when it holds a text it was not measured with, in the list's current font, and only the
+    // new texts' heights are measured.
     if (m_fit.font != m_wndList->font() || m_fit.columns.size() != static_cast<size_t>(m_wndList->columnCount())) {
         m_fit.font = m_wndList->font();
         m_fit.columns.assign(static_cast<size_t>(m_wndList->columnCount()), {});
@@ -116,6 +119,7 @@ void CEntryListPanel::FitColumns()
     // Qt elides a header label at its section less the style's header margin twice on each side, which for
     // some texts is more than the header's size hint.
     const int headerMargins = 4 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    int rowHeight = 0;
     for (int c = 0; c < m_wndList->columnCount(); ++c) {
         auto& column = m_fit.columns[static_cast<size_t>(c)];
         const int rows = m_wndList->topLevelItemCount();
@@ -124,13 +128,22 @@ void CEntryListPanel::FitColumns()
         if (!known) {
             // The set stays small: past a few thousand texts it starts again from the texts shown.
             if (column.texts.size() > 4096) column.texts.clear();
-            for (int r = 0; r < rows; ++r) column.texts.insert(m_wndList->topLevelItem(r)->text(c));
+            for (int r = 0; r < rows; ++r) {
+                const QString text = m_wndList->topLevelItem(r)->text(c);
+                if (column.texts.contains(text)) continue;
+                column.texts.insert(text);
+                column.height = std::max(column.height, view->sizeHintForIndex(view->model()->index(r, c)).height());
+            }
             column.hint = std::max(column.hint, view->sizeHintForColumn(c));
         }
+        rowHeight = std::max(rowHeight, column.height);
         const int label = header->fontMetrics().horizontalAdvance(m_wndList->headerItem()->text(c)) + headerMargins;
         const int width = std::max({m_wndList->columnWidth(c), DesignedWidth(c), label, header->sectionSizeHint(c), column.hint});
         if (width != m_wndList->columnWidth(c)) m_wndList->setColumnWidth(c, width);
     }
+    // Every row as high as the tallest cell: a name in a taller fallback font is not cut, nor its row's
+    // other texts.
+    static_cast<qvui::RowHeightDelegate*>(m_wndList->itemDelegate())->SetRowHeight(rowHeight);
 }
 
 void CEntryListPanel::SetRowTexts(int row, int userSet, const std::vector<std::string>& columns)
@@ -163,9 +176,9 @@ void CEntryListPanel::OnDblclkList()
     }
     dialog.reset();
     // Cancel stores nothing, but the view shows the configuration again all the same. The refresh rebuilt
-    // the rows: the edited one becomes the current row again, so the keys go on from where the user was.
+    // the rows, so no row is selected or current; the keys stay with the list.
     RefreshView();
-    m_wndList->setCurrentItem(m_wndList->topLevelItem(row));
+    m_wndList->setFocus(Qt::OtherFocusReason);
 }
 
 void CEntryListPanel::OnSize(int cx, int cy)

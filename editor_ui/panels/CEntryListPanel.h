@@ -21,7 +21,7 @@
 //
 // Shared operations: SetListCount() rebuilds the rows for ids 1..count; OnDblclkList() runs the dialog of the
 // selected row on a double-click or Enter on the list (nothing without a selection; after any end of the
-// dialog the view's RefreshAll, after which the edited row is the current row again); OnSize()
+// dialog the view's RefreshAll, after which no row is selected and the list keeps the focus); OnSize()
 // stretches the list to the panel's client size less a margin of 20 right and 15 below; where the panel is
 // smaller than the header and the list's least size, it scrolls.
 #pragma once
@@ -110,6 +110,7 @@ private:
         struct Column {
             QSet<QString> texts;  // the cell texts the hint was measured with
             int hint = 0;         // the list's size hint for the column over them
+            int height = 0;       // the tallest of them
         };
         std::vector<Column> columns;
     } m_fit;  // what FitColumns measured, in the list's font

@@ -260,7 +260,7 @@ void CQuorvaneConfiguratorView::SwitchPanel(std::string currentTitle, std::strin
         SwitchToCategory(index);
     } else {
         SwitchToCategory(0);
-        qvui::MessageBox(LoadStr(4012), qvui::MB_OK);
+        qvui::MessageBox(window(), LoadStr(4012), qvui::MB_OK);
         return;
     }
     m_wndTitle->setText(qvui::ToQ(target));

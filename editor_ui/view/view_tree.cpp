@@ -4,7 +4,6 @@
 #include <QHash>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
-#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <algorithm>
 #include <functional>
@@ -21,6 +20,7 @@
 #include "panels/CCtl_SDlg_semaphore.h"
 #include "panels/CCtl_SDlg_systim.h"
 #include "panels/CCtl_SDlg_tsk.h"
+#include "row_height.h"
 #include "summary_lines.h"
 #include "ui_text.h"
 #include "view/CQuorvaneConfiguratorView.h"
@@ -30,15 +30,15 @@ namespace {
 // Every tree line is one line of plain text in the tree's own font, so its size follows from the text alone.
 // The column fit measures every shown line on each rebuild, and shaping the same texts again cost most of a
 // refresh: sizes are remembered per text for the font, style and pixel ratio they were measured with.
-class LineSizeDelegate : public QStyledItemDelegate {
+class LineSizeDelegate : public qvui::RowHeightDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using RowHeightDelegate::RowHeightDelegate;
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QStyleOptionViewItem line = option;
         initStyleOption(&line, index);
-        return LineSize(line);
+        return LineSize(line).expandedTo(QSize(0, RowHeight()));
     }
 
     // The options the tree draws its lines with, built here so that a fit never asks the tree to lay out
@@ -57,10 +57,10 @@ public:
         option.widget = tree;
         return option;
     }
-    int LineWidth(QStyleOptionViewItem& option, const QString& text) const
+    QSize LineSize(QStyleOptionViewItem& option, const QString& text) const
     {
         option.text = text;
-        return LineSize(option).width();
+        return LineSize(option);
     }
 
 private:
@@ -129,8 +129,8 @@ private:
 
 QTreeWidget* CQuorvaneConfiguratorView::NewTree() { return new NavigationTree(this, m_bTreeKeyMove); }
 
-// Each line is one line of text in one font: all rows are as high as the first, and no row is measured for
-// its height.
+// Each line is one line of text: all rows are as high as the tallest shown line, which the column fit
+// measures, and the tree asks no other row for its height.
 void CQuorvaneConfiguratorView::SetUpTreeLines()
 {
     m_wndTree->setUniformRowHeights(true);
@@ -324,30 +324,35 @@ void CQuorvaneConfiguratorView::UpdateTree()
     m_wndTree->setUpdatesEnabled(true);
 }
 
-// The one column is as wide as the longest shown line, so long lines scroll sideways instead of being cut.
+// The one column is as wide as the longest shown line, so long lines scroll sideways instead of being cut,
+// and every row as high as the tallest, so that no glyph of a fallback font is cut either.
 // The lines are measured here rather than by the tree: the tree would lay out its rows first, and when it
 // opens several items in one go ("*") and reports each on the way, a layout forced after the first report
 // leaves the later ones unplaced and the column fitted to the first.
 void CQuorvaneConfiguratorView::FitTreeColumn()
 {
     if (m_bTreeRebuilding) return;
-    const auto* lines = dynamic_cast<const LineSizeDelegate*>(m_wndTree->itemDelegate());
+    auto* lines = dynamic_cast<LineSizeDelegate*>(m_wndTree->itemDelegate());
     if (lines == nullptr) return;
     QStyleOptionViewItem option = LineSizeDelegate::TreeOption(m_wndTree);
     const int indent = m_wndTree->indentation();
     const int outer = m_wndTree->rootIsDecorated() ? 1 : 0;
     int widest = 0;
+    int tallest = 0;
     std::vector<std::pair<const QTreeWidgetItem*, int>> shown;  // item and its depth, depth first
     for (int i = m_wndTree->topLevelItemCount() - 1; i >= 0; --i) shown.emplace_back(m_wndTree->topLevelItem(i), 0);
     while (!shown.empty()) {
         const auto [item, depth] = shown.back();
         shown.pop_back();
         if (item->isHidden()) continue;
-        widest = std::max(widest, (depth + outer) * indent + lines->LineWidth(option, item->text(0)));
+        const QSize line = lines->LineSize(option, item->text(0));
+        widest = std::max(widest, (depth + outer) * indent + line.width());
+        tallest = std::max(tallest, line.height());
         if (!item->isExpanded()) continue;
         for (int i = item->childCount() - 1; i >= 0; --i) shown.emplace_back(item->child(i), depth + 1);
     }
     m_wndTree->setColumnWidth(0, widest);
+    lines->SetRowHeight(tallest);
 }
 
 void CQuorvaneConfiguratorView::ClearTree()

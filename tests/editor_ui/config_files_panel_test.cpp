@@ -206,8 +206,11 @@ TEST_F(LoadTest, SameFolderReloadsWithoutAQuestionAnotherAsksFirst)
     EXPECT_EQ(Conf().m_tsk.m_nTskNum, 9);
     EXPECT_EQ(Log(), log);
 
+    // The question belongs to the main window, though the folder dialog has just taken the activation away.
+    QApplication::setActiveWindow(nullptr);
     ChooseFolder(b);
     EXPECT_EQ(Questions(), 2);
+    EXPECT_EQ(qvui::AskedDialogs().back().owner, Frame());
     EXPECT_EQ(Edit(901), b);
     EXPECT_EQ(Conf().m_tsk.m_nTskNum, 5);
     EXPECT_EQ(Conf().m_ini.GetRecentDir(0), b);

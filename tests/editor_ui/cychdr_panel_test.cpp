@@ -241,7 +241,7 @@ TEST_F(CycPanelTest, OkWithoutChangeClearsTheMarkWithoutRecomputing)
     EXPECT_EQ(Row(Cyc(), 0), (Cells{"", "1", "cyc1", "100", "Start"}));
     EXPECT_EQ(RamText(), ram);
     EXPECT_EQ(Rows(Cyc()), 5);
-    EXPECT_EQ(Cyc()->List()->selectedItems(), QList{Cyc()->List()->topLevelItem(0)});
+    EXPECT_TRUE(Cyc()->List()->selectedItems().isEmpty());
 }
 
 TEST_F(CycPanelTest, CancelEscAndCloseBoxStoreNothingButRefresh)

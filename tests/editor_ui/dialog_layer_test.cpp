@@ -16,10 +16,10 @@ TEST_F(DialogLayer, QueuedAnswersComeFirstInOrderThenDefaults)
 {
     qvui::SetNextAnswer(qvui::IDCANCEL);
     qvui::SetNextAnswer(qvui::IDNO);
-    EXPECT_EQ(qvui::MessageBox(QStringLiteral("first"), qvui::MB_OKCANCEL), qvui::IDCANCEL);
-    EXPECT_EQ(qvui::MessageBox(QStringLiteral("second"), qvui::MB_YESNO), qvui::IDNO);
-    EXPECT_EQ(qvui::MessageBox(QStringLiteral("third"), qvui::MB_OKCANCEL), qvui::IDOK);
-    EXPECT_EQ(qvui::MessageBox(QStringLiteral("fourth"), qvui::MB_YESNO | qvui::MB_DEFBUTTON2), qvui::IDNO);
+    EXPECT_EQ(qvui::MessageBox(nullptr, QStringLiteral("first"), qvui::MB_OKCANCEL), qvui::IDCANCEL);
+    EXPECT_EQ(qvui::MessageBox(nullptr, QStringLiteral("second"), qvui::MB_YESNO), qvui::IDNO);
+    EXPECT_EQ(qvui::MessageBox(nullptr, QStringLiteral("third"), qvui::MB_OKCANCEL), qvui::IDOK);
+    EXPECT_EQ(qvui::MessageBox(nullptr, QStringLiteral("fourth"), qvui::MB_YESNO | qvui::MB_DEFBUTTON2), qvui::IDNO);
     ASSERT_EQ(qvui::AskedDialogs().size(), 4u);
     EXPECT_EQ(qvui::AskedDialogs()[0].text, QStringLiteral("first"));
     EXPECT_EQ(qvui::AskedDialogs()[1].type, qvui::MB_YESNO);
@@ -27,7 +27,7 @@ TEST_F(DialogLayer, QueuedAnswersComeFirstInOrderThenDefaults)
 
 TEST_F(DialogLayer, TextIsShownAsItStands)
 {
-    EXPECT_EQ(qvui::MessageBox(QStringLiteral("task %s %n 100%")), qvui::IDOK);
+    EXPECT_EQ(qvui::MessageBox(nullptr, QStringLiteral("task %s %n 100%")), qvui::IDOK);
     EXPECT_EQ(qvui::AskedDialogs().back().text, QStringLiteral("task %s %n 100%"));
 }
 

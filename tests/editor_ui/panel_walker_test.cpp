@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -14,9 +15,11 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
+#include <QTextLayout>
 #include <algorithm>
 #include <functional>
 
+#include "app/CAboutDlg.h"
 #include "entry_list_test_util.h"
 #include "load_test_util.h"
 
@@ -63,6 +66,16 @@ int LineEditRoom(const QLineEdit* edit)
     return edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit).marginsRemoved(edit->textMargins()).width() - 4;
 }
 
+// A row as high as its text's line, in the fonts its characters fall back to as well.
+void CheckRowHeight(int row, const QFont& font, const QString& text, const QString& where, QStringList& faults)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    if (row < line.height()) faults << QStringLiteral("%1: \"%2\" is %3 high in a row of %4").arg(where, text).arg(line.height()).arg(row);
+}
+
 // Every header and cell of a list whole in its column: a header label has its section less the style's
 // header margin twice on either side before Qt elides it, a cell its column less the focus frame's margin
 // and a pixel on either side; and the column is as wide as the list's own size hints for it ask.
@@ -78,6 +91,7 @@ void CheckColumns(QTreeWidget* list, const QString& where, QStringList& faults)
         texts.emplace_back(QStringLiteral("the size hint"), hint);
         for (int r = 0; r < list->topLevelItemCount(); ++r) {
             texts.emplace_back(list->topLevelItem(r)->text(c), list->fontMetrics().horizontalAdvance(list->topLevelItem(r)->text(c)) + cellMargins);
+            CheckRowHeight(list->visualItemRect(list->topLevelItem(r)).height(), list->font(), list->topLevelItem(r)->text(c), where, faults);
         }
         for (const auto& [text, need] : texts) {
             if (list->columnWidth(c) < need) faults << QStringLiteral("%1: \"%2\" has %3 pixels for %4").arg(where, text).arg(list->columnWidth(c)).arg(need);
@@ -197,6 +211,7 @@ void CheckTreeLines(QTreeWidget* tree, const QString& where, QStringList& faults
         const int room = tree->visualItemRect(item).width();
         const int text = tree->fontMetrics().horizontalAdvance(item->text(0)) + margins;
         if (room < text) faults << QStringLiteral("%1: \"%2\" has %3 pixels for %4").arg(where, item->text(0)).arg(room).arg(text);
+        CheckRowHeight(tree->visualItemRect(item).height(), tree->font(), item->text(0), where, faults);
         for (int i = 0; item->isExpanded() && i < item->childCount(); ++i) check(item->child(i));
     };
     check(tree->topLevelItem(0));
@@ -206,6 +221,15 @@ void CheckTreeLines(QTreeWidget* tree, const QString& where, QStringList& faults
         faults << QStringLiteral("%1: %2 pixels of the column out of reach (bar %3, range %4)")
                       .arg(where).arg(hidden).arg(bar->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden")).arg(bar->maximum());
     }
+}
+
+// A window as wide as its whole title beside the window manager's icon and buttons.
+void CheckTitle(const QWidget* window, const QString& where, QStringList& faults)
+{
+    QFont bold = window->font();
+    bold.setBold(true);
+    const int need = QFontMetrics(bold).horizontalAdvance(window->windowTitle()) + qvui::TitleBarAllowance(window->font());
+    if (window->width() < need) faults << QStringLiteral("%1: \"%2\" needs %3 pixels of %4").arg(where, window->windowTitle()).arg(need).arg(window->width());
 }
 
 void Save(QWidget* w, const QString& name)
@@ -223,6 +247,12 @@ protected:
 #endif
         LoadTest::SetUp();
     }
+    // A sleeping task and a cyclic handler named in Japanese: in English their glyphs come from a taller font.
+    void JapaneseNames()
+    {
+        Conf().m_tsk.SetTskData(2, 1, 128, qvui::FromQ(QStringLiteral("タスク_受信")));
+        Conf().m_cyc.SetCycData(1, 1, qvui::FromQ(QStringLiteral("周期_ハンドラ")), 100);
+    }
 };
 
 TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
@@ -231,6 +261,7 @@ TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
     ASSERT_EQ(View()->m_nEnableMask, 0x3ffu);
     // A task function of 50 letters, whose width is not a whole number of pixels.
     Conf().m_tsk.SetTskData(1, 0, 128, "abcdefghijklmnopqrstuvwxyzabcdefghijklmnopqrstuvwx");
+    JapaneseNames();
     View()->RefreshAll();
     QStringList faults;
     const char* const panels[] = {"panel_files", "panel_cpu", "panel_task", "panel_eventflag", "panel_semaphore",
@@ -318,10 +349,22 @@ TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
                 if (last && index == 2) Save(dialog, QLatin1String(name) + QStringLiteral("_rotation"));
                 CheckSizes(dialog, where, faults);
                 if (row == 0) CheckTabOrder(dialog, where, faults);
+                if (row == 0) CheckTitle(dialog, where, faults);
+                if (row > 0 || index != 2) return;
+                // A message box of the dialog, shown for real: over the dialog, with its whole title.
+                dialog->findChild<QLineEdit*>(qvui::ControlName(2209))->clear();
+                qvui::SetAutomaticAnswers(false);
+                const bool message = uitest::AnswerDialog<QMessageBox>([&] { dialog->OkButton()->click(); }, [&](QMessageBox* box) {
+                    CheckTitle(box, where + QStringLiteral(" message"), faults);
+                    EXPECT_EQ(box->parentWidget(), dialog);
+                });
+                qvui::SetAutomaticAnswers(true);
+                EXPECT_TRUE(message);
             });
             EXPECT_TRUE(seen) << qvui::FromQ(where);
         }
     }
+    EXPECT_TRUE(uitest::AnswerDialog<CAboutDlg>([&] { CAboutDlg(Frame()).exec(); }, [&](CAboutDlg* box) { CheckTitle(box, QStringLiteral("about"), faults); }));
     EXPECT_TRUE(faults.isEmpty()) << qvui::FromQ(faults.join(QLatin1Char('\n')));
 }
 
@@ -330,6 +373,8 @@ TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
 TEST_F(PanelWalker, TreeOpenedFromTheKeyboardShowsEveryLineWhole)
 {
     ChooseFolder(MakeSet("trio"));
+    JapaneseNames();
+    View()->RefreshAll();
     QTreeWidget* tree = View()->Tree();
     tree->setCurrentItem(View()->RootItem());
     tree->setFocus(Qt::MouseFocusReason);

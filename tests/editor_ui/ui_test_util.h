@@ -14,6 +14,7 @@
 #include "frame/CCMain_Frm.h"
 #include "test_util.h"
 #include "ui_dialogs.h"
+#include "ui_text.h"
 #include "panels/CCtl_SDlg_output.h"
 #include "view/CQuorvaneConfiguratorView.h"
 
@@ -57,6 +58,7 @@ protected:
     }
     void TearDown() override
     {
+        for (const qvui::AskedDialog& d : qvui::AskedDialogs()) EXPECT_NE(d.owner, nullptr) << qvui::FromQ(d.text);
         m_editor.reset();
         qvui::ClearAskedDialogs();
     }

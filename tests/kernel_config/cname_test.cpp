@@ -35,7 +35,7 @@ TEST(CName, EachForbiddenCharacterIsRejectedAnywhere)
     EXPECT_EQ(IsValidCName("a}b"), 0);  // would read back as "a"
     // "SH2_init" would make an RX configuration SH2, though not as a handler's name.
     EXPECT_EQ(IsValidCName("SH2_init"), 0);
-    EXPECT_EQ(IsReadBackName("SH2_init"), 1);
+    EXPECT_EQ(IsReadBackName("SH2_init", NameFile::Config), 1);
 }
 
 TEST(CName, ReservedWordsAreRejectedOnlyWhole)

@@ -2,8 +2,9 @@
 // "call:action:n" joined by commas: call is write, ftruncate, fsync, flock, fallocate (posix_fallocate too),
 // fsetxattr or tmpfile (an openat with O_TMPFILE); action an errno name, "short" (a write of half the bytes)
 // or "zero" (a write of none); n the call of that kind that fails, counted from 1, or 0 for every call.
-// Also renameat, renameat2, linkat, unlinkat, openat2 and look (fstatat, or an openat that creates nothing);
-// "slow" makes a call take 0.8 s; a fourth part, ":name", counts only calls on an entry of that name.
+// Also thread (pthread_create), renameat, renameat2, linkat, unlinkat, openat2 and look (fstatat, or an openat that
+// creates nothing); "slow" makes a call take 0.8 s; a fourth part, ":name", counts only calls on an entry of that
+// name.
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
@@ -11,6 +12,7 @@
 #include <cstring>
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/syscall.h>
 #include <sys/types.h>
 #include <unistd.h>
@@ -65,6 +67,11 @@ ssize_t write(int fd, const void* data, size_t size)
     if (action != nullptr && std::strcmp(action, "zero") == 0) return 0;
     if (action != nullptr && std::strcmp(action, "short") != 0) return Fail(action);
     return QV_NEXT(write)(fd, data, action != nullptr && size > 1 ? size / 2 : size);
+}
+int pthread_create(pthread_t* thread, const pthread_attr_t* attr, void* (*start)(void*), void* arg)
+{
+    const char* action = Hit("thread");
+    return action != nullptr ? (Fail(action), errno) : QV_NEXT(pthread_create)(thread, attr, start, arg);
 }
 int ftruncate(int fd, off_t size) { QV_FAULTY("ftruncate", ftruncate, fd, size) }
 int fsync(int fd) { QV_FAULTY("fsync", fsync, fd) }

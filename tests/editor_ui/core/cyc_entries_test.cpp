@@ -62,6 +62,7 @@ TEST(CycDialog, ChecksInOrder)
     EXPECT_EQ(CheckCycInput("c", "", 0).messageId, 4009);
     EXPECT_EQ(CheckCycInput("c", " \t", 0).messageId, 4009);
     EXPECT_EQ(CheckCycInput("a,b", "", 0).messageId, 4011);
+    EXPECT_EQ(CheckCycInput("DTQ_ATTR_h", "", 0).messageId, 4011);
     for (const char* bad : {"0100", "100ms", "+100", "1 00", "99999999999", "0", "-10", " -100 "}) {
         EXPECT_EQ(CheckCycInput("c", bad, 0).messageId, 4010) << bad;
     }

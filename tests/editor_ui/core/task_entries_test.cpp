@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "cpu_types.h"
 #include "cyc_entries.h"
 #include "doc.h"
 #include "english_labels.h"
@@ -152,6 +155,7 @@ TEST(TaskDialogChecks, BadFunctionNameStopsBeforeTheStack)
     EXPECT_EQ(FirstFailure("my task", "128"), 4002);
     EXPECT_EQ(FirstFailure("int", "128"), 4002);
     EXPECT_EQ(FirstFailure("Int", "128"), 0);
+    EXPECT_EQ(FirstFailure("SEM_ATTR_task", "128"), 0);
 }
 
 TEST(TaskDialogChecks, StackSizeMustBeAPlainNumber)
@@ -203,15 +207,20 @@ TEST(TaskDialogChecks, MessagesFromTheStringTable)
     EXPECT_NE(ja.find("220"), std::string::npos);
 }
 
-// Task 1 or the handler named `name` (RX v2, every kind used): written, read back without warning, written alike.
-bool ComesBack(bool task, const std::string& name)
+// Tasks and handlers so named (CPU `type`; bits 0 to 4 of `uses` switch on event flags, semaphores, data queues,
+// the system time and the handlers): written, read back without warning, written alike.
+bool ComeBack(int type, int uses, const std::vector<std::string>& tasks, const std::vector<std::string>& handlers)
 {
     CQuorvaneConfiguratorDoc source{std::string()}, loaded{std::string()};
     CCData_conf_info& conf = source.GetConfInfo();
-    conf.m_cpu.SetCpuType(30);
-    conf.m_flg.m_nUse = conf.m_sem.m_nUse = conf.m_dtq.m_nUse = conf.m_tim.m_nUse = conf.m_cyc.m_nUse = 1;
+    conf.m_cpu.SetCpuType(type);
+    CCData_conf_info_base* const kinds[] = {&conf.m_flg, &conf.m_sem, &conf.m_dtq, &conf.m_tim, &conf.m_cyc};
+    for (int k = 0; k < 5; ++k) kinds[k]->SetUse(uses >> k & 1);
     conf.m_dtq.SetDtqData(1, 1, 1);
-    task ? conf.m_tsk.SetTskData(1, 1, 256, name) : conf.m_cyc.SetCycData(1, 1, name, 1000);
+    conf.m_tsk.m_nTskNum = std::max(conf.m_tsk.m_nTskNum, int(tasks.size()));
+    conf.m_cyc.m_nCycNum = std::max(conf.m_cyc.m_nCycNum, int(handlers.size()));
+    for (std::size_t i = 0; i < tasks.size(); ++i) conf.m_tsk.SetTskData(int(i + 1), type ? 1 : 0, 256, tasks[i]);
+    for (std::size_t i = 0; i < handlers.size(); ++i) conf.m_cyc.SetCycData(int(i + 1), 1, handlers[i], 1000);
     const KernelFileTexts texts = MakeKernelFileTexts(conf, 2026, 12, 7);
     loaded.ClearConfigData();
     if (!AnalyzeLoadedTexts(loaded, texts.config, texts.def, texts.kinit).empty()) return false;
@@ -219,28 +228,56 @@ bool ComesBack(bool task, const std::string& name)
     return again.config == texts.config && again.kinit == texts.kinit;
 }
 
-// Every byte, multibyte characters and the readers' words, anywhere in a name: what a dialog accepts comes back.
+// Every byte, multibyte characters and every word that a reader of config.c (CPU, mask, task tables, counts),
+// kinit.c (calls, attribute words, data-queue sizes) or qvos.def looks for, anywhere in a name: what a dialog
+// accepts comes back, 127 names at a time, on every CPU type with every kind used, only the handlers, or none.
 TEST(EntryNames, EveryAcceptedNameComesBackInBothCodePages)
 {
-    std::vector<std::string> units = {"/*", "//", "#defineDTQ1_SIZE", "knl_tcbStInit", "EVTFLG_ATTR", "SEM_ATTR",
-                                      "H8SX", "R8C", "SH2", "RL78", "\xE5\x87\xBA", "\xE3\x80\x80", "\xEF\xBD\x9B",
-                                      "\x83\x5C", "\x83\x7B", "\x83\x7D", "\x83\x7C", "\x81\x40"};
+    const std::string words =
+        "/*~*/~//~\r\n~#define~#defineDTQ1_SIZE~\xE5\x87\xBA~\xE3\x80\x80~\xEF\xBD\x9B~\x83\x5C~\x83\x7B~"
+        "\x83\x7D~\x83\x7C~\x81\x40~H8/300H~H8/300L~H8S/Tiny(Advanced Mode)~H8S/2000~H8S/2600~H8SX~R8C1~R8C2~R8C~"
+        "M16C/2x,3x,6x~SH-2A(Big)~SH2A-FPU(Big)~SH-2A~SH2A~SH2(Big)~SH2(Little)~SH2~SH-4A(Big)~SH-4A(Little)~"
+        "SH-4A~SH-4(Big)~SH-4(Little)~SH-4~RL78(Small Model)~RL78(Medium Model)~RL78(Large Model)~"
+        "RL78 CC-RL(Small Model)~RL78 CC-RL(Medium Model)~RL78 CC-RL~RL78~RX v1(Big)~RX v1(Little)~"
+        "RX v1(FPU/Big)~RX v1(FPU/Little)~RX v1~RX v2(FPU/Big)~RX v2(FPU/Little)~RX v2~RX200~RX600~RX~"
+        "normal mode~advanced mode~(IM0)~(IM1)~(IM2)~(IM3)~KNL_MSK_BIT~KNL_MSK_CCR~xc0~x80~KNL_MSK_LEVEL~"
+        "KNL_TCB_NUM~KNL_TCB_PRI_NUM~knl_tcbAddrInit~knl_tcbStInit~knl_tcbSpInit~CTCB_ST_RDY~CTCB_ST_SLP~"
+        "TCB1_SIZE~0x~EVFLG_NUM~SEM_NUM~DTQ_NUM~CYC_NUM~SYSTIM_CYCLIC_TIM~EVTFLG_ATTR~SEM_ATTR~DTQ_ATTR~CYC_ATTR~"
+        "EVFLG_TA_AND~EVFLG_TA_OR~EVFLG_TA_CLR~EVFLG_TA_TPRI~EVFLG_TA_TFIFO~SEM_TA_TPRI~SEM_TA_TFIFO~DTQ_TA_TPRI~"
+        "DTQ_TA_TFIFO~CYC_TA_NON~CYC_TA_STA~DTQ1_SIZE~EVENTFLG~SEMAPHORE~DATAQUE~SYSTIME~CYC_HDR";
+    std::vector<std::string> units;
+    for (std::size_t at = 0, bar = 0; at <= words.size(); at = bar + 1) {
+        bar = std::min(words.find('~', at), words.size());
+        units.push_back(words.substr(at, bar - at));
+    }
     for (int b = 0; b < 256; ++b) units.push_back(std::string(1, static_cast<char>(b)));
     int accepted = 0;
     for (const mbtext::CodePage page : {mbtext::CodePage::Utf8, mbtext::CodePage::ShiftJis}) {
         mbtext::SetCodePage(page);
+        std::vector<std::string> tasks, handlers;
         for (const std::string& unit : units) {
             for (const std::string& typed : {unit + "fn", "f" + unit + "n", "fn" + unit}) {
                 const TaskCheck t = CheckTaskInput(typed, "256", 1, 44, 4);
                 const cycpanel::CycCheck c = cycpanel::CheckCycInput(typed, "1000", 0);
-                accepted += (t.messageId == 0) + (c.messageId == 0);
-                EXPECT_TRUE(t.messageId != 0 || ComesBack(true, t.func)) << "task " << typed;
-                EXPECT_TRUE(c.messageId != 0 || ComesBack(false, c.func)) << "handler " << typed;
+                if (t.messageId == 0) tasks.push_back(t.func);
+                if (c.messageId == 0) handlers.push_back(c.func);
+            }
+        }
+        accepted += static_cast<int>(tasks.size() + handlers.size());
+        const auto chunk = [](const std::vector<std::string>& names, std::size_t at) {
+            return std::vector<std::string>(names.begin() + std::min(at, names.size()),
+                                            names.begin() + std::min(at + kMaxObjects, names.size()));
+        };
+        for (std::size_t at = 0; at < std::max(tasks.size(), handlers.size()); at += kMaxObjects) {
+            for (int type = 0; type < kCpuTypeCount; ++type) {
+                for (const int uses : {31, 24, 0}) {
+                    EXPECT_TRUE(ComeBack(type, uses, chunk(tasks, at), chunk(handlers, at))) << type << uses << at;
+                }
             }
         }
     }
     mbtext::SetCodePage(mbtext::CodePage::SingleByte);
-    EXPECT_EQ(accepted, 2468);
+    EXPECT_EQ(accepted, 3658);
 }
 
 }  // namespace
