@@ -36,7 +36,7 @@ namespace fsys {
 
 // What one read takes at most: 64 MiB, hundreds of times the largest configuration's three files (about 100 kB
 // together) and several times the largest text that Linux itself serves (its symbol table, 5 to 15 MB), while a
-// read that stops there holds at most about 100 MB for a moment and ends within a fraction of a second.
+// read that stops there holds about 130 MB at most, for a moment, and ends within a fraction of a second.
 constexpr std::size_t kReadLimit = std::size_t(64) << 20;
 
 // Reads a regular file whole. Anything else (missing, a folder, a FIFO, a device, a socket, or a link to one) is
