@@ -2,6 +2,7 @@
 // whole-file writing that never leaves a file cut, copying to a free name, the current folder and the local date.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -33,8 +34,18 @@ namespace fsys {
 // (false, or no backup), never as a missing file. A file name followed by "/" or "/." names nothing, as for the
 // kernel, and paths longer than the kernel takes are walked all the same.
 
-// Reads a regular file whole. Anything else (missing, a folder, a FIFO, a device, or a link to one) is refused
-// at once without waiting on it, as is a read error. No operation of this layer throws.
+// What one read takes at most: 64 MiB, hundreds of times the largest configuration's three files (about 100 kB
+// together) and several times the largest text that Linux itself serves (its symbol table, 5 to 15 MB), while a
+// read that stops there holds about 130 MB at most, for a moment, and ends within a fraction of a second.
+constexpr std::size_t kReadLimit = std::size_t(64) << 20;
+
+// Reads a regular file whole. Anything else (missing, a folder, a FIFO, a device, a socket, or a link to one) is
+// refused at once without waiting on it, as is a read error. No FIFO, device or socket is ever opened, however
+// names on the way are swapped meanwhile: the name is opened without reading, judged on that descriptor, and the
+// very file judged is read (where nobody but the caller and root may change its folder, it is looked at and
+// opened by name, as nobody can swap it there). A file larger than kReadLimit is refused before any byte is
+// read, and a read that goes on beyond it (a proc file that never ends) fails there. No operation of this layer
+// throws.
 bool ReadRegular(const std::string& path, std::string& bytes);
 
 // Any directory entry of that name: file, folder, or a link that resolves.
@@ -65,9 +76,10 @@ bool IsReadOnly(const std::string& path);
 bool WriteWhole(const std::string& path, const std::string& text);
 
 // Copies the regular file from, bytes and modification time, to the first of names (all in one folder) that
-// no entry of any kind takes, dangling links included. The source is read first; missing is set when it is not
-// there (looked at again, as every read is, when its name is missing for a moment), and not for any other
-// failure. The time is kept as closely as the folder's file system holds it; only a failed copy of the bytes
+// no entry of any kind takes, dangling links included. The source is read first, as ReadRegular reads; missing
+// is set when it is not there as Exists sees it (nothing of that name, or a link that leads round in a loop;
+// looked at again, as every read is, when its name is missing for a moment), and not for any other failure.
+// The time is kept as closely as the folder's file system holds it; only a failed copy of the bytes
 // fails. The copy keeps the source's owner and group where the caller may set them; its mode never lets anyone
 // read, write or run it who could not do so with the source (no set-id or sticky bit, no ACL), and a copy that
 // its file system shows as neither the source's owner's nor the caller's (a FUSE mount that shows every file as

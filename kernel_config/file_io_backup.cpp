@@ -113,7 +113,8 @@ std::string CopyToFirstFree(const std::string& from, const std::vector<std::stri
     missing = false;
     for (int look = 0;; ++look) {
         if (!ReadWhole(from, bytes, src, &aclValue)) {
-            missing = errno == ENOENT || errno == ENOTDIR;
+            // A link that leads round in a loop names nothing, as for the existence check.
+            missing = errno == ENOENT || errno == ENOTDIR || errno == ELOOP;
             return std::string();
         }
         Fd folder;

@@ -75,8 +75,8 @@ bool Locate(const std::string& path, Look look, Fd& dir, std::string& name, stru
             Fd* at = nullptr, bool* foreign = nullptr);
 
 // Opens the entry that the O_PATH descriptor at holds, with flags (no O_NOFOLLOW: at is no link). Without
-// /proc, the entry is opened by its name in dir without following a link; the caller then checks that it is
-// the same file.
+// /proc, the entry is opened by its name in dir without following a link, only where nobody but the caller
+// and root may change dir (else EACCES); the caller then checks that it is the same file.
 int Reopen(int at, int dir, const std::string& name, int flags);
 
 // Reads the regular file path names whole; its access ACL into acl where asked ("" when it has none).
@@ -87,7 +87,8 @@ bool ReadWhole(const std::string& path, std::string& bytes, struct stat& st, std
 // A write that takes no byte counts as a failure.
 bool WriteAll(int fd, const std::string& text);
 // The whole content from offset 0, without moving the file position; false for a write-only descriptor. Where
-// sizeHint is the file's size, a read that reaches it ends the file; one that goes beyond reads on to the end.
+// sizeHint is the file's size, a read that reaches it ends the file; one that goes beyond reads on to the end,
+// but not beyond both sizeHint and kReadLimit (false, errno EFBIG).
 bool PReadAll(int fd, std::size_t sizeHint, std::string& bytes);
 // Makes a changed name last through a power loss.
 bool SyncFolder(int dir);

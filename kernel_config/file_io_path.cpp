@@ -4,7 +4,8 @@
 // it, and no name that another user may have planted leads a write (a copy) to a file he could not write
 // (read); where no link stands (the whole path, or what follows a link: its folders, and for a read the file
 // too), the kernel resolves it in one call. The existence and folder questions, reading and writing all take
-// this one walk, so they agree on what a path names. Only regular files are read, and without blocking.
+// this one walk, so they agree on what a path names. Only regular files are read, without blocking, and no other
+// kind of file is opened to be read or written, whatever is swapped meanwhile.
 #include "file_io.h"
 #include "file_io_internal.h"
 
@@ -309,34 +310,62 @@ bool OpenToLast(int from, bool absolute, std::vector<std::string>& rest, Fd& dir
     return true;
 }
 
-// A regular file that path names from the folder from, with no link on the way, opened for reading; -1 for
-// anything else, which is not opened for reading at all, so that a FIFO or a device never holds the caller.
-// named receives what the look before the open found (st_mode 0 for nothing): it only spares the open of what
-// is no file; the opened file itself is what is judged.
-int OpenPlainFile(int from, const std::string& path, struct stat& named)
+// Whether nobody but this user and root may change the names in the folder dir (AT_FDCWD: the current one): it
+// is theirs and neither group nor others may write it (an ACL entry that would let them shows in the group's
+// bits), on a file system that shows the modes it keeps (a FUSE daemon answers as it likes). A name looked at
+// there is still what it was when it is opened.
+bool OnlyOursChange(int dir)
 {
-    if (::fstatat(from, path.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0) named.st_mode = 0;
-    if (!S_ISREG(named.st_mode)) return -1;
-    return OpenWithoutLinks(from, path, O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY);
+    struct stat folder;
+    if (::fstatat(dir, "", &folder, AT_EMPTY_PATH) != 0 || (folder.st_mode & (S_IWGRP | S_IWOTH)) != 0 ||
+        (folder.st_uid != 0 && folder.st_uid != ::geteuid())) {
+        return false;
+    }
+    struct statfs fs;
+    return major(folder.st_dev) != 0 ||
+           ((dir == AT_FDCWD ? ::statfs(".", &fs) : ::fstatfs(dir, &fs)) == 0 && fs.f_type != FUSE_SUPER_MAGIC);
 }
 
-// What a read learnt from the kernel's look at the rest of its path: whether the last place held a regular
-// file, and whether a link on the way kept the kernel from opening it.
-struct Seen {
-    bool plain = false;
-    bool linkOnWay = false;
-};
-
-// A read needs no walk where no link stands on the rest of its path: the kernel opens the regular file that
-// path names from the folder from in one call, and file receives it with its status. Otherwise false, with
-// what the look found.
-bool ReadWithoutLinks(int from, const std::string& path, Fd& file, struct stat& st, Seen& seen)
+// The regular file that name names in the folder dir, opened for reading; -1 for anything else, which is never
+// opened for reading at all, so that no FIFO, device or socket is opened however names are swapped meanwhile:
+// the name is opened once without reading (O_PATH), judged on that descriptor and reopened through it. Only
+// where nobody else may change the folder is the regular file that a look found opened by its name, which
+// costs less. A link in the last place is followed only where follow is set. named receives what was found
+// (st_mode 0 for nothing).
+int OpenPlainFile(int dir, const std::string& name, struct stat& named, bool follow)
 {
-    file.Reset(OpenPlainFile(from, path, st));
-    seen.plain = S_ISREG(st.st_mode);
-    seen.linkOnWay = seen.plain && file.Get() < 0 && errno == ELOOP;
-    if (file.Get() >= 0 && ::fstat(file.Get(), &st) == 0 && S_ISREG(st.st_mode)) return true;
-    file.Reset();
+    const int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY;
+    if (::fstatat(dir, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0) named.st_mode = 0;
+    const bool link = follow && S_ISLNK(named.st_mode);
+    if (!S_ISREG(named.st_mode) && !link) return -1;
+    if (!link && OnlyOursChange(dir)) return ::openat(dir, name.c_str(), flags | O_NOFOLLOW | O_CLOEXEC);
+    const Fd at(::openat(dir, name.c_str(), O_PATH | O_CLOEXEC | (follow ? 0 : O_NOFOLLOW)));
+    if (at.Get() < 0 || ::fstat(at.Get(), &named) != 0) named.st_mode = 0;
+    return S_ISREG(named.st_mode) ? Reopen(at.Get(), dir, name, flags) : -1;
+}
+
+// A read needs no walk where no link stands among the folders of the rest of its path: the kernel opens the
+// folder that path names from the folder from in one call (following links where follow is set, its rule for
+// shared folders being on), and file receives the regular file in it, opened for reading, with its status.
+// Otherwise false; linkOnWay tells whether a link among the folders kept the kernel from opening them, and
+// folder, where given, receives the folder it opened.
+bool ReadWithoutLinks(int from, const std::string& path, Fd& file, struct stat& st, bool& linkOnWay,
+                      bool follow = false, Fd* folder = nullptr)
+{
+    const std::size_t slash = path.find_last_of('/');
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (name.empty() || name == "." || name == "..") return false;
+    Fd dir;
+    if (slash != std::string::npos) {
+        const std::string part = slash == 0 ? "/" : path.substr(0, slash);
+        dir.Reset(follow ? ::openat(from, part.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC)
+                         : OpenWithoutLinks(from, part, O_PATH | O_DIRECTORY));
+        linkOnWay = !follow && dir.Get() < 0 && errno == ELOOP;
+        if (dir.Get() < 0) return false;
+    }
+    file.Reset(OpenPlainFile(dir.Get() >= 0 ? dir.Get() : from, name, st, follow));
+    if (file.Get() >= 0) return true;
+    if (folder != nullptr) folder->Reset(dir.Release());
     return false;
 }
 
@@ -344,11 +373,11 @@ bool ReadWithoutLinks(int from, const std::string& path, Fd& file, struct stat& 
 // system, whose text is no path. Each name is looked up once: the entry is opened as it stands (O_PATH,
 // O_NOFOLLOW), and all that is decided about it and done with it, a link's text included, comes from that
 // descriptor, so that a name swapped meanwhile changes nothing that was decided. A read (reading) opens a
-// regular file at once: the places after a link in one call where no other link stands on them, and the last
-// place first for reading where the look at the rest (seen) found a regular file there. foreign tells whether
-// another user's link was followed to the existing entry.
+// regular file after a link at once, the places after it in one call where no other link stands among their
+// folders (linkOnWay tells what the last look found). foreign tells whether another user's link was followed
+// to the existing entry.
 bool Walk(Fd& dir, std::vector<std::string>& rest, Look look, std::string& name, Fd& at, struct stat& entry,
-          bool& exists, bool reading, Seen seen, bool& foreign)
+          bool& exists, bool reading, bool linkOnWay, bool& foreign)
 {
     Planters planted;
     int links = 0;
@@ -364,9 +393,7 @@ bool Walk(Fd& dir, std::vector<std::string>& rest, Look look, std::string& name,
             if (copy < 0) return false;
             planted.folders.push_back(Ask{copy, 1});
         }
-        Fd next(last && reading && seen.plain ? OpenPlainFile(dir.Get(), place, st) : -1);
-        const bool readable = next.Get() >= 0;
-        if (!readable) next.Reset(::openat(dir.Get(), place.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+        Fd next(::openat(dir.Get(), place.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
         if (next.Get() < 0 || ::fstat(next.Get(), &st) != 0) {
             if (!last || errno != ENOENT) return false;
             name = place;
@@ -403,7 +430,7 @@ bool Walk(Fd& dir, std::vector<std::string>& rest, Look look, std::string& name,
                 const int from = absolute ? AT_FDCWD : dir.Get();
                 struct stat file;
                 const std::string onward = rest.empty() ? std::string() : text + "/" + Joined(rest, false, false);
-                if (reading && ReadWithoutLinks(from, rest.empty() ? text : onward, at, file, seen)) {
+                if (reading && ReadWithoutLinks(from, rest.empty() ? text : onward, at, file, linkOnWay)) {
                     dir.Reset();
                     entry = file;
                     exists = true;
@@ -412,14 +439,13 @@ bool Walk(Fd& dir, std::vector<std::string>& rest, Look look, std::string& name,
                 PushPlaces(text, rest);
                 // Where no other link stands on the way, the kernel takes the text's folders in one call; the
                 // folders a planter must be able to search are looked at one by one.
-                if (!seen.linkOnWay && planted.who.empty() && OpenToLast(from, absolute, rest, dir)) continue;
+                if (!linkOnWay && planted.who.empty() && OpenToLast(from, absolute, rest, dir)) continue;
                 if (absolute) dir.Reset(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
                 if (dir.Get() < 0) return false;
                 continue;
             }
         }
         if (last) {
-            if (readable) dir.Reset();
             name = place;
             entry = st;
             exists = true;
@@ -438,12 +464,14 @@ bool Walk(Fd& dir, std::vector<std::string>& rest, Look look, std::string& name,
 }
 
 // The folder of a path whose last place is a plain name, opened by the kernel in one call unless a link
-// stands on the way (or the path is too long for it): false then, with nothing opened.
+// stands on the way (or the path is too long for it): false then, with nothing opened. A folder that the read's
+// look opened already (dir) is taken as it is.
 bool OpenFolderDirectly(const std::string& path, Fd& dir, std::string& name)
 {
     const std::size_t slash = path.find_last_of('/');
     name = slash == std::string::npos ? path : path.substr(slash + 1);
     if (name.empty() || name == "." || name == "..") return false;
+    if (dir.Get() >= 0) return true;
     const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
     const int fd = OpenWithoutLinks(AT_FDCWD, folder, O_PATH | O_DIRECTORY);
     if (fd < 0) return false;
@@ -451,18 +479,15 @@ bool OpenFolderDirectly(const std::string& path, Fd& dir, std::string& name)
     return true;
 }
 
-// The first look of a read at its whole path, which needs no walk where no link stands on it, nor where the
-// kernel applies the rule for links in shared folders itself (fs.protected_symlinks, on by default): then the
-// kernel finds and opens the regular file by the whole path in one call. As read when first asked.
-bool ReadAtOnce(const std::string& path, Fd& file, struct stat& st, Seen& seen)
+// The first look of a read at its whole path, which needs no walk where no link stands among its folders, nor
+// where the kernel applies the rule for links in shared folders itself (fs.protected_symlinks, on by default):
+// then the kernel opens the folder by the whole path in one call, links included, and a link in the last place
+// is left to it too. As read when first asked. folder receives the folder opened where no link stood on the way
+// and the file was not read.
+bool ReadAtOnce(const std::string& path, Fd& file, struct stat& st, bool& linkOnWay, Fd& folder)
 {
     static const bool kernelFollows = LinkProtection("/proc/sys/fs/protected_symlinks");
-    if (!kernelFollows) return ReadWithoutLinks(AT_FDCWD, path, file, st, seen);
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
-    file.Reset(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (file.Get() >= 0 && ::fstat(file.Get(), &st) == 0 && S_ISREG(st.st_mode)) return true;
-    file.Reset();
-    return false;
+    return ReadWithoutLinks(AT_FDCWD, path, file, st, linkOnWay, kernelFollows, kernelFollows ? nullptr : &folder);
 }
 
 }  // namespace
@@ -476,8 +501,8 @@ bool Locate(const std::string& path, Look look, Fd& dir, std::string& name, stru
     }
     const bool reading = look == Look::Read && at != nullptr;
     struct stat st{};
-    Seen seen;
-    if (reading && ReadAtOnce(path, *at, st, seen)) {
+    bool linkOnWay = false;
+    if (reading && ReadAtOnce(path, *at, st, linkOnWay, dir)) {
         dir.Reset();
         if (entry != nullptr) *entry = st;
         return true;
@@ -486,7 +511,7 @@ bool Locate(const std::string& path, Look look, Fd& dir, std::string& name, stru
     std::string last;
     // A link on the way that kept the kernel from opening the file for reading is found by the walk from the
     // start; the folder could not be opened in one call either.
-    if (!seen.linkOnWay && OpenFolderDirectly(path, dir, last)) {
+    if (!linkOnWay && OpenFolderDirectly(path, dir, last)) {
         rest.push_back(last);
     } else {
         // Only a missing place or a file where a folder must stand answers for the walk. A link on the way, a
@@ -505,7 +530,7 @@ bool Locate(const std::string& path, Look look, Fd& dir, std::string& name, stru
     }
     bool exists = false, planted = false;
     Fd opened;
-    if (!Walk(dir, rest, look, name, opened, st, exists, reading, seen, planted)) return false;
+    if (!Walk(dir, rest, look, name, opened, st, exists, reading, linkOnWay, planted)) return false;
     if (foreign != nullptr) *foreign = planted;
     if (at != nullptr) at->Reset(opened.Release());
     if (entry != nullptr) {
@@ -520,13 +545,19 @@ int Reopen(int at, int dir, const std::string& name, int flags)
     const std::string self = "/proc/self/fd/" + std::to_string(at);
     const int fd = ::open(self.c_str(), flags | O_CLOEXEC);
     if (fd >= 0 || errno != ENOENT || ::access("/proc/self/fd", F_OK) == 0) return fd;
+    // Opened by its name again, the entry is the one judged only where nobody else may change the folder.
+    if (!OnlyOursChange(dir)) {
+        errno = EACCES;
+        return -1;
+    }
     return ::openat(dir, name.c_str(), flags | O_NOFOLLOW | O_CLOEXEC);
 }
 
-// Only a regular file is opened at all, and without blocking, so that a FIFO or a device never holds the
-// caller; it is judged by the open file. Another writer's rename may replace the file, or on FUSE file systems
-// hide its name for a moment, between the look and the open: the look is then taken again (a few times where
-// the name was missing at the look itself).
+// Only a regular file is opened for reading at all, and without blocking, so that no FIFO or device is opened
+// or holds the caller. Another writer's rename may replace the file, or on FUSE file systems hide its name for
+// a moment, between the look and the open: the look is then taken again (a few times where the name was missing
+// at the look itself). A file larger than the read limit is refused before any byte is read, and one that
+// reads on beyond it (a proc file that never ends) when the read reaches it.
 bool ReadWhole(const std::string& path, std::string& bytes, struct stat& st, std::string* acl)
 {
     for (int attempt = 0, missing = 0; attempt < kLooks; ++attempt) {
@@ -547,6 +578,12 @@ bool ReadWhole(const std::string& path, std::string& bytes, struct stat& st, std
             if (fd.Get() < 0 && errno == ENOENT) continue;
             if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0) return false;
             if (!SameFile(st, named)) continue;
+        } else if (acl != nullptr && ::fstat(fd.Get(), &st) != 0) {
+            return false;  // a copy takes the status of the very file it copies
+        }
+        if (st.st_size > static_cast<off_t>(kReadLimit)) {
+            errno = EFBIG;
+            return false;
         }
         if (acl != nullptr && !GetAttribute(fd.Get(), nullptr, kAccessAcl, *acl)) acl->clear();
         return PReadAll(fd.Get(), static_cast<std::size_t>(st.st_size), bytes) && fd.Close();

@@ -110,14 +110,20 @@ bool WriteAll(int fd, const std::string& text)
 
 // The whole content from offset 0, without moving the file position; false for a write-only descriptor. A short
 // read that ends exactly at the size the file had is its end, so that a whole read takes one call: /proc and
-// /sys files, whose size tells nothing, are read until a read returns nothing.
+// /sys files, whose size tells nothing, are read until a read returns nothing, or fail (EFBIG) once they pass
+// both their size and the read limit, so that one that never ends (/proc/self/pagemap) ends the read.
 bool PReadAll(int fd, std::size_t sizeHint, std::string& bytes)
 {
+    const std::size_t bound = std::max(sizeHint, kReadLimit);
     try {
-        std::string data(std::max<std::size_t>(sizeHint + 1, 4096), '\0');
+        std::string data(std::min(std::max<std::size_t>(sizeHint + 1, 4096), bound + 1), '\0');
         std::size_t used = 0;
         for (;;) {
-            if (used == data.size()) data.resize(data.size() * 2);
+            if (used > bound) {
+                errno = EFBIG;
+                return false;
+            }
+            if (used == data.size()) data.resize(std::min(data.size() * 2, bound + 1));
             const ssize_t n = ::pread(fd, &data[used], data.size() - used, static_cast<off_t>(used));
             if (n < 0 && errno == EINTR) continue;
             if (n < 0) return false;

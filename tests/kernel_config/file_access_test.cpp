@@ -15,8 +15,10 @@
 #include <sched.h>
 #include <sys/file.h>
 #include <linux/securebits.h>
+#include <sys/inotify.h>
 #include <sys/mount.h>
 #include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <fcntl.h>
@@ -24,6 +26,7 @@
 #include <vector>
 
 #include "doc.h"
+#include "file_io.h"
 #include "test_util.h"
 
 namespace {
@@ -109,18 +112,24 @@ TEST(ReadFile, AZeroByteDropsTheRestOfItsPiece)
 }
 
 // A FIFO, a device or a link to one, as an input file or as the settings file: refused at once, left as it is.
+// A proc file that never ends, through a link and by its own name, is read up to the limit and no further.
 TEST(ReadFile, SpecialFilesAreRefusedAtOnce)
 {
-    for (const char* device : {"fifo", "/dev/zero", "/dev/urandom", "/dev/null"}) {
+    for (const char* device : {"fifo", "/dev/zero", "/dev/urandom", "/dev/null", "/proc/self/pagemap"}) {
         TempDir dir;
-        const std::string path = dir.File("quorvane.ini");
+        const std::string path = dir.File("quorvane.ini"), named = device[0] == '/' ? device : path;
         ASSERT_EQ(device[0] == '/' ? ::symlink(device, path.c_str()) : ::mkfifo(path.c_str(), 0644), 0);
         const auto kind = std::filesystem::symlink_status(path).type();
         EXPECT_EQ(InChild([&] {
+            struct rusage before, after;
+            ::getrusage(RUSAGE_SELF, &before);
             Doc doc(dir.Path());  // reads the settings file at start and writes it at the end
-            return (Doc::ReadFileToString(path).empty() ? 0 : 1) | (Doc::WriteStringToFile(path, "x") == 0 ? 0 : 2) |
-                   (doc.MakeBackupFile(path) == "err" ? 0 : 4);
-        }, 10), 0) << device;
+            const int failed = (Doc::ReadFileToString(path).empty() && Doc::ReadFileToString(named).empty() ? 0 : 1) |
+                               (Doc::WriteStringToFile(path, "x") == 0 ? 0 : 2) |
+                               (doc.MakeBackupFile(path) == "err" && doc.MakeBackupFile(named) == "err" ? 0 : 4);
+            ::getrusage(RUSAGE_SELF, &after);
+            return failed | (after.ru_maxrss - before.ru_maxrss < 400 * 1024 ? 0 : 8);  // kB
+        }, 5), 0) << device;
         EXPECT_EQ(std::filesystem::symlink_status(path).type(), kind) << device;
         EXPECT_EQ(Entries(dir.Path()), std::vector<std::string>{"quorvane.ini"}) << device;
     }
@@ -453,6 +462,8 @@ TEST_F(Backup, MissingSourceAndFullNumbering)
 {
     EXPECT_EQ(doc.MakeBackupFile(dir.File("none.c")), "non");
     EXPECT_EQ(doc.MakeBackupFile(""), "non");
+    ASSERT_EQ(::symlink("loop.c", dir.File("loop.c").c_str()), 0);  // missing, as for the existence check
+    EXPECT_TRUE(Doc::IsFileExist(dir.File("loop.c")) == 0 && doc.MakeBackupFile(dir.File("loop.c")) == "non");
 
     const std::string path = dir.File("qvos.def");
     WriteBytes(path, "d");
@@ -477,6 +488,11 @@ TEST_F(Backup, NamesWithFormatCharactersAreTakenLiterally)
 TEST_F(Backup, AFolderCannotBeCopied)
 {
     EXPECT_EQ(doc.MakeBackupFile(dir.Path()), "err");
+    // Nor a file above the read limit (sparse here), refused before a byte is read.
+    const std::string big = dir.File("big.c");
+    WriteBytes(big, "x");
+    ASSERT_EQ(::truncate(big.c_str(), static_cast<off_t>(fsys::kReadLimit) + 1), 0);
+    EXPECT_TRUE(Doc::ReadFileToString(big).empty() && doc.MakeBackupFile(big) == "err");
 }
 
 TEST(Document, RecordsTheStartFolder)
@@ -659,13 +675,14 @@ TEST(FileOwners, LinksInSharedFoldersFollowTheKernelsRule)
 
 // A user who may rename the folder's entries swaps his link with the writer's own (RENAME_EXCHANGE) while the
 // writer saves through it, as root and as a user, in the last place and mid-path: his file is never written,
-// while the writer's own, which the swapper may write as well, is.
+// while the writer's own, which the swapper may write as well, is. Last, he swaps his FIFO with the file that
+// root reads: it is never opened, while the file is read.
 TEST(FileOwners, SwappedLinksNeverRedirectAWrite)
 {
     if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as other users";
     const uid_t writer = 1235, swapper = 1236;
-    for (int row = 0; row < 4; ++row) {
-        const bool asUser = row >= 2, midPath = row % 2 == 1;
+    for (int row = 0; row < 5; ++row) {
+        const bool asUser = row == 2 || row == 3, midPath = row % 2 == 1, fifo = row == 4;
         const uid_t owner = asUser ? writer : 0;
         TempDir dir;
         const std::string m = dir.File("m"), real = dir.File("real"), secret = dir.File("priv");  // texts of one length
@@ -675,10 +692,14 @@ TEST(FileOwners, SwappedLinksNeverRedirectAWrite)
                      std::to_string(owner) + " real priv"), 0);
         ASSERT_TRUE(::mkdir(m.c_str(), 0755) == 0 && ::chown(m.c_str(), asUser ? 0 : swapper, 0) == 0 &&
                     ::chmod(m.c_str(), asUser ? 0777 : 0755) == 0);
-        ASSERT_TRUE(::symlink((midPath ? real : real + "/config.c").c_str(), trusted.c_str()) == 0 &&
+        if (fifo) WriteBytes(trusted, "old");
+        ASSERT_TRUE(fifo ? ::mkfifo(planted.c_str(), 0644) == 0 :
+                    ::symlink((midPath ? real : real + "/config.c").c_str(), trusted.c_str()) == 0 &&
                     ::lchown(trusted.c_str(), owner, owner) == 0 &&
                     ::symlink((midPath ? secret : secret + "/config.c").c_str(), planted.c_str()) == 0 &&
                     ::lchown(planted.c_str(), swapper, swapper) == 0);
+        const int opens = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        ASSERT_TRUE(opens >= 0 && ::inotify_add_watch(opens, planted.c_str(), IN_OPEN | IN_DONT_FOLLOW) >= 0);
         const pid_t swap = ::fork();
         if (swap == 0) {
             ::alarm(30);  // the links keep their owners whoever swaps them
@@ -689,13 +710,18 @@ TEST(FileOwners, SwappedLinksNeverRedirectAWrite)
             if (asUser && !BecomeUser(writer)) return 255;
             const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
             const std::string path = trusted + (midPath ? "/config.c" : "");
-            int written = 0;
-            while (std::chrono::steady_clock::now() < end) written += Doc::WriteStringToFile(path, "new");
-            return !ReadBytes(secret + "/config.c").empty() ? 1 : written > 0 ? 0 : 2;
+            int done = 0;
+            while (std::chrono::steady_clock::now() < end) {
+                done += fifo ? Doc::ReadFileToString(path) == "old" : Doc::WriteStringToFile(path, "new");
+            }
+            return !ReadBytes(secret + "/config.c").empty() ? 1 : done > 0 ? 0 : 2;
         });
         ::kill(swap, SIGKILL);
         ::waitpid(swap, nullptr, 0);
-        EXPECT_EQ(redirected, 0) << (asUser ? "as a user, " : "as root, ") << (midPath ? "mid-path" : "last name");
+        char events[4096];
+        EXPECT_TRUE(redirected == 0 && ::read(opens, events, sizeof events) < 0)
+            << (fifo ? "FIFO " : asUser ? "as a user, " : "as root, ") << (midPath ? "mid-path" : "last name");
+        ::close(opens);
     }
 }
 
