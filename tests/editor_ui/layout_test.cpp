@@ -55,6 +55,14 @@ TEST_F(EditorTest, ResizeRulePlacesEveryChildFromTheBars)
     Frame()->resize(700, 560);
     QCoreApplication::processEvents();
     EXPECT_EQ(v->VerticalBar()->x(), 300);
+    // An exit while the frame is small stores the bar where it is shown, which the next start can keep.
+    Frame()->resize(100, 50);
+    QCoreApplication::processEvents();
+    const int shown = v->VerticalBar()->x();
+    m_editor->Close();
+    int x, y, width, height, bx, by;
+    Doc()->GetConfInfo().m_win.GetWinSize(x, y, width, height, bx, by);
+    EXPECT_EQ(bx, shown);
 }
 
 TEST_F(EditorTest, SettingPanelPlacesItselfBesideTheTreeWhenItOpens)
