@@ -1,7 +1,8 @@
 // Every panel and edit dialog walked in the language of the test program (English, and Japanese in the
 // Japanese program), with a configuration loaded at the default frame size: no control below its natural
 // height, no text cut, nothing outside its parent, Tab in reading order starting where showing the panel put
-// the focus. A picture of each panel and dialog is written for review next to the build.
+// the focus, the wheel turning no box without the focus. A picture of each panel and dialog is written for
+// review next to the build.
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -18,6 +19,7 @@
 #include <functional>
 
 #include "entry_list_test_util.h"
+#include "panels/CSwitchableListPanel.h"
 #include "load_test_util.h"
 
 namespace {
@@ -208,6 +210,34 @@ void CheckTreeLines(QTreeWidget* tree, const QString& where, QStringList& faults
     }
 }
 
+// One wheel step, as the window system delivers it, over the middle of `box`: towards a choice it still has.
+void Wheel(QComboBox* box)
+{
+    QWidget* under = box->childAt(box->rect().center());
+    if (under == nullptr) under = box;
+    const QPointF at = under->mapFrom(box, box->rect().center());
+    const QPoint step(0, box->currentIndex() + 1 < box->count() ? -120 : 120);
+    QWheelEvent event(at, under->mapToGlobal(at), QPoint(), step, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                      false);
+    QSpontaneKeyEvent::setSpontaneous(&event);
+    QApplication::instance()->notify(under, &event);
+}
+
+// A box without the focus keeps its value and the focus stays where it was.
+void CheckWheel(QWidget* root, const QString& where, QStringList& faults)
+{
+    for (QWidget* w : Controls(root)) {
+        auto* box = qobject_cast<QComboBox*>(w);
+        if (box == nullptr || box->hasFocus() || !box->isEnabled()) continue;
+        const int index = box->currentIndex();
+        const QWidget* focus = QApplication::focusWidget();
+        Wheel(box);
+        if (box->currentIndex() != index || QApplication::focusWidget() != focus) {
+            faults << where + QStringLiteral(": the wheel turned ") + Name(box);
+        }
+    }
+}
+
 void Save(QWidget* w, const QString& name)
 {
     EXPECT_TRUE(uitest::SaveScreenshot(w, qvui::IsJapanese() ? name + QStringLiteral("_ja") : name));
@@ -248,7 +278,16 @@ TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
         Save(Frame(), QLatin1String(panels[i]));
         CheckSizes(panel, QLatin1String(panels[i]), faults);
         CheckTabOrder(panel, QLatin1String(panels[i]), faults);
+        View()->Tree()->setFocus();
+        CheckWheel(panel, QLatin1String(panels[i]), faults);
     }
+    // The focused box takes the wheel.
+    show[5]();
+    QComboBox* count = static_cast<CSwitchableListPanel*>(View()->SettingPanel(5))->NumberCombo();
+    const int queues = Conf().m_dtq.m_nDtqNum;
+    count->setFocus();
+    Wheel(count);
+    EXPECT_EQ(Conf().m_dtq.m_nDtqNum, queues + 1);
     CheckSizes(View()->OutputPanel(), QStringLiteral("panel_output"), faults);
     CheckNoOuterBar(View()->OutputPanel(), QStringLiteral("panel_output"), faults);
     View()->OutputPanel()->RomEdit()->setFocus();
@@ -318,6 +357,7 @@ TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
                 if (last && index == 2) Save(dialog, QLatin1String(name) + QStringLiteral("_rotation"));
                 CheckSizes(dialog, where, faults);
                 if (row == 0) CheckTabOrder(dialog, where, faults);
+                if (row == 0) CheckWheel(dialog, where, faults);
             });
             EXPECT_TRUE(seen) << qvui::FromQ(where);
         }
