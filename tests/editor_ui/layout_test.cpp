@@ -60,9 +60,7 @@ TEST_F(EditorTest, ResizeRulePlacesEveryChildFromTheBars)
     QCoreApplication::processEvents();
     const int shown = v->VerticalBar()->x();
     m_editor->Close();
-    int x, y, width, height, bx, by;
-    Doc()->GetConfInfo().m_win.GetWinSize(x, y, width, height, bx, by);
-    EXPECT_EQ(bx, shown);
+    EXPECT_EQ(Doc()->GetConfInfo().m_win.m_nBarX, shown);
 }
 
 TEST_F(EditorTest, SettingPanelPlacesItselfBesideTheTreeWhenItOpens)

@@ -19,7 +19,6 @@
 #include <functional>
 
 #include "entry_list_test_util.h"
-#include "panels/CSwitchableListPanel.h"
 #include "load_test_util.h"
 
 namespace {
@@ -210,30 +209,19 @@ void CheckTreeLines(QTreeWidget* tree, const QString& where, QStringList& faults
     }
 }
 
-// One wheel step, as the window system delivers it, over the middle of `box`: towards a choice it still has.
-void Wheel(QComboBox* box)
-{
-    QWidget* under = box->childAt(box->rect().center());
-    if (under == nullptr) under = box;
-    const QPointF at = under->mapFrom(box, box->rect().center());
-    const QPoint step(0, box->currentIndex() + 1 < box->count() ? -120 : 120);
-    QWheelEvent event(at, under->mapToGlobal(at), QPoint(), step, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
-                      false);
-    QSpontaneKeyEvent::setSpontaneous(&event);
-    QApplication::instance()->notify(under, &event);
-}
-
-// A box without the focus keeps its value and the focus stays where it was.
+// One wheel step, as the window system delivers it, over each box turns the box that has the focus and no other.
 void CheckWheel(QWidget* root, const QString& where, QStringList& faults)
 {
-    for (QWidget* w : Controls(root)) {
-        auto* box = qobject_cast<QComboBox*>(w);
-        if (box == nullptr || box->hasFocus() || !box->isEnabled()) continue;
+    for (QComboBox* box : root->findChildren<QComboBox*>()) {
         const int index = box->currentIndex();
-        const QWidget* focus = QApplication::focusWidget();
-        Wheel(box);
-        if (box->currentIndex() != index || QApplication::focusWidget() != focus) {
-            faults << where + QStringLiteral(": the wheel turned ") + Name(box);
+        const bool focused = box->hasFocus();
+        const QPoint step(0, index + 1 < box->count() ? -120 : 120);
+        QWheelEvent event(QPointF(), box->mapToGlobal(QPointF()), QPoint(), step, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QSpontaneKeyEvent::setSpontaneous(&event);
+        QApplication::instance()->notify(box, &event);
+        if ((box->currentIndex() != index) != focused || box->hasFocus() != focused) {
+            faults << where + (focused ? QStringLiteral(": the wheel missed ") : QStringLiteral(": the wheel turned ")) + Name(box);
         }
     }
 }
@@ -281,13 +269,9 @@ TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
         View()->Tree()->setFocus();
         CheckWheel(panel, QLatin1String(panels[i]), faults);
     }
-    // The focused box takes the wheel.
     show[5]();
-    QComboBox* count = static_cast<CSwitchableListPanel*>(View()->SettingPanel(5))->NumberCombo();
-    const int queues = Conf().m_dtq.m_nDtqNum;
-    count->setFocus();
-    Wheel(count);
-    EXPECT_EQ(Conf().m_dtq.m_nDtqNum, queues + 1);
+    View()->SettingPanel(5)->findChild<QComboBox*>()->setFocus();
+    CheckWheel(View()->SettingPanel(5), QStringLiteral("panel_dataqueue (count focused)"), faults);
     CheckSizes(View()->OutputPanel(), QStringLiteral("panel_output"), faults);
     CheckNoOuterBar(View()->OutputPanel(), QStringLiteral("panel_output"), faults);
     View()->OutputPanel()->RomEdit()->setFocus();
