@@ -20,6 +20,7 @@
 #include "command_ids.h"
 #include "doc.h"
 #include "ui_text.h"
+#include "ui_wheel.h"
 #include "view/CQuorvaneConfiguratorView.h"
 
 namespace {
@@ -45,6 +46,8 @@ CCMain_Frm::CCMain_Frm(CQuorvaneConfiguratorDoc* document) : m_pDocument(documen
     setObjectName(QStringLiteral("mainFrame101"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/app101.png")));
     OnUpdateFrameTitle();
+    // For the panels and the edit dialogs alike, which are all made while the frame lives.
+    qvui::InstallWheelRule(this);
     // The Edit commands follow the focus widget, its selection and the clipboard.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         disconnect(m_selectionConnection);

@@ -258,8 +258,8 @@ void CCtl_SDlg_Proj::SetPathEditText(int controlId, const std::string& path)
 void CCtl_SDlg_Proj::SetPathText(QLineEdit* edit, const std::string& path)
 {
     WritePath(edit, path);
-    // The caret goes after the text.
-    edit->setCursorPosition(kPathLimit);
+    // The caret goes after the text, however long: a path wider than the edit then shows its file name.
+    edit->setCursorPosition(edit->text().size());
 }
 
 bool CCtl_SDlg_Proj::ConfirmCancelEdit()

@@ -337,8 +337,10 @@ void CQuorvaneConfiguratorView::OnRecentConfig(unsigned id)
                   {907, recent.GetRecentInKinit(i)},
                   {913, recent.GetRecentOutKinit(i)}};
     for (const auto& field : fields) m_pProj->SetPathEditText(field.editId, field.path);
+    // Each caret after its path, so that the file names show in edits narrower than the paths.
     for (int editId : {901, 903, 905, 907, 909, 911, 913}) {
-        m_pProj->PathEdit(editId)->setCursorPosition(CCtl_SDlg_Proj::kPathLimit);
+        QLineEdit* edit = m_pProj->PathEdit(editId);
+        edit->setCursorPosition(edit->text().size());
     }
     m_pProj->InputConfigFiles();
 }

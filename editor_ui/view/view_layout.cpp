@@ -345,5 +345,7 @@ void CQuorvaneConfiguratorView::OnDestroy()
     // A minimised or maximised frame keeps the layout read at start-up.
     if (frame->isMinimized() || frame->isMaximized()) return;
     const QRect r = frame->frameGeometry();
-    m_pDocument->GetConfInfo().m_win.SetWinSize(r.x(), r.y(), r.width(), r.height(), m_nBarX, m_nBarY);
+    // The bars as they are shown in this frame, not where a larger one had them: the next start opens the
+    // frame at this size, where a place beyond the shown one could lie outside the drag stops.
+    m_pDocument->GetConfInfo().m_win.SetWinSize(r.x(), r.y(), r.width(), r.height(), m_btnVBar->x(), m_btnHBar->y());
 }

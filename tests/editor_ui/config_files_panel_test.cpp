@@ -327,6 +327,7 @@ TEST_F(LoadTest, TypingNeverLengthensALongerPathOfTheProgram)
     const auto typeAtEnd = [this](int id) {
         const std::string path = Edit(id);
         QLineEdit* edit = Proj()->PathEdit(id);
+        EXPECT_EQ(edit->cursorPosition(), edit->text().size()) << id;  // the file name in view
         edit->setFocus();
         edit->end(false);
         QTest::keyClicks(edit, QStringLiteral("xyz"));
@@ -341,6 +342,7 @@ TEST_F(LoadTest, TypingNeverLengthensALongerPathOfTheProgram)
     qvui::SetNextFolder(qvui::ToQ(deep));
     Click(902);
     ASSERT_EQ(Edit(903), deep + "/config.c");
+    for (int id : {905, 907, 911, 913}) EXPECT_EQ(Proj()->PathEdit(id)->cursorPosition(), Proj()->PathText(id).size()) << id;
     typeAtEnd(901);
     typeAtEnd(903);
 

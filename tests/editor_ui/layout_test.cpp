@@ -55,6 +55,12 @@ TEST_F(EditorTest, ResizeRulePlacesEveryChildFromTheBars)
     Frame()->resize(700, 560);
     QCoreApplication::processEvents();
     EXPECT_EQ(v->VerticalBar()->x(), 300);
+    // An exit while the frame is small stores the bar where it is shown, which the next start can keep.
+    Frame()->resize(100, 50);
+    QCoreApplication::processEvents();
+    const int shown = v->VerticalBar()->x();
+    m_editor->Close();
+    EXPECT_EQ(Doc()->GetConfInfo().m_win.m_nBarX, shown);
 }
 
 TEST_F(EditorTest, SettingPanelPlacesItselfBesideTheTreeWhenItOpens)

@@ -1,7 +1,8 @@
 // Every panel and edit dialog walked in the language of the test program (English, and Japanese in the
 // Japanese program), with a configuration loaded at the default frame size: no control below its natural
 // height, no text cut, nothing outside its parent, Tab in reading order starting where showing the panel put
-// the focus. A picture of each panel and dialog is written for review next to the build.
+// the focus, the wheel turning no box without the focus. A picture of each panel and dialog is written for
+// review next to the build.
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -232,6 +233,23 @@ void CheckTitle(const QWidget* window, const QString& where, QStringList& faults
     if (window->width() < need) faults << QStringLiteral("%1: \"%2\" needs %3 pixels of %4").arg(where, window->windowTitle()).arg(need).arg(window->width());
 }
 
+// One wheel step, as the window system delivers it, over each box turns the box that has the focus and no other.
+void CheckWheel(QWidget* root, const QString& where, QStringList& faults)
+{
+    for (QComboBox* box : root->findChildren<QComboBox*>()) {
+        const int index = box->currentIndex();
+        const bool focused = box->hasFocus();
+        const QPoint step(0, index + 1 < box->count() ? -120 : 120);
+        QWheelEvent event(QPointF(), box->mapToGlobal(QPointF()), QPoint(), step, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QSpontaneKeyEvent::setSpontaneous(&event);
+        QApplication::instance()->notify(box, &event);
+        if ((box->currentIndex() != index) != focused || box->hasFocus() != focused) {
+            faults << where + (focused ? QStringLiteral(": the wheel missed ") : QStringLiteral(": the wheel turned ")) + Name(box);
+        }
+    }
+}
+
 void Save(QWidget* w, const QString& name)
 {
     EXPECT_TRUE(uitest::SaveScreenshot(w, qvui::IsJapanese() ? name + QStringLiteral("_ja") : name));
@@ -279,7 +297,12 @@ TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
         Save(Frame(), QLatin1String(panels[i]));
         CheckSizes(panel, QLatin1String(panels[i]), faults);
         CheckTabOrder(panel, QLatin1String(panels[i]), faults);
+        View()->Tree()->setFocus();
+        CheckWheel(panel, QLatin1String(panels[i]), faults);
     }
+    show[5]();
+    View()->SettingPanel(5)->findChild<QComboBox*>()->setFocus();
+    CheckWheel(View()->SettingPanel(5), QStringLiteral("panel_dataqueue (count focused)"), faults);
     CheckSizes(View()->OutputPanel(), QStringLiteral("panel_output"), faults);
     CheckNoOuterBar(View()->OutputPanel(), QStringLiteral("panel_output"), faults);
     View()->OutputPanel()->RomEdit()->setFocus();
@@ -350,6 +373,7 @@ TEST_F(PanelWalker, EveryPanelAndDialogShowsWholeAndTabsInReadingOrder)
                 CheckSizes(dialog, where, faults);
                 if (row == 0) CheckTabOrder(dialog, where, faults);
                 if (row == 0) CheckTitle(dialog, where, faults);
+                if (row == 0) CheckWheel(dialog, where, faults);
                 if (row > 0 || index != 2) return;
                 // A message box of the dialog, shown for real: over the dialog, with its whole title.
                 dialog->findChild<QLineEdit*>(qvui::ControlName(2209))->clear();
