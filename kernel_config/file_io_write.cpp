@@ -167,11 +167,16 @@ bool RemoveLeftovers(int dir)
     while (const struct dirent* entry = ::readdir(list)) {
         long pid = 0;
         if (!IsTempName(entry->d_name, pid)) continue;
+        // Looked at once without opening it, and opened for its lock through that look: a FIFO or a device
+        // swapped in under the name is never opened.
         struct stat held, named;
-        if (::fstatat(dir, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(named.st_mode)) continue;
-        Fd fd(::openat(dir, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-        if (fd.Get() < 0 || ::fstat(fd.Get(), &held) != 0 || !SameFile(held, named)) continue;
-        if (::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0 && (errno == EWOULDBLOCK || !WriterGone(pid, held))) continue;
+        const Fd at(::openat(dir, entry->d_name, O_PATH | O_NOFOLLOW | O_CLOEXEC));
+        if (at.Get() < 0 || ::fstat(at.Get(), &held) != 0 || !S_ISREG(held.st_mode)) continue;
+        Fd fd(Reopen(at.Get(), dir, entry->d_name, O_RDONLY | O_NONBLOCK | O_NOCTTY));
+        if (fd.Get() < 0 || ::fstat(fd.Get(), &named) != 0 || !SameFile(held, named)) continue;
+        // A shared lock: a writer's own keeps cleaners off his file, while two cleaners at once do not take each
+        // other for its writer.
+        if (::flock(fd.Get(), LOCK_SH | LOCK_NB) != 0 && (errno == EWOULDBLOCK || !WriterGone(pid, held))) continue;
         if (::fstatat(dir, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(held, named) &&
             ::unlinkat(dir, entry->d_name, 0) != 0 && errno != ENOENT &&
             (named.st_uid == ::geteuid() || ::geteuid() == 0)) {

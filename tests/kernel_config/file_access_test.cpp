@@ -676,17 +676,18 @@ TEST(FileOwners, LinksInSharedFoldersFollowTheKernelsRule)
 // A user who may rename the folder's entries swaps his link with the writer's own (RENAME_EXCHANGE) while the
 // writer saves through it, as root and as a user, in the last place and mid-path: his file is never written,
 // while the writer's own, which the swapper may write as well, is. Last, he swaps his FIFO with the file that
-// root reads: it is never opened, while the file is read.
+// root reads, and with a leftover he keeps locked beside the file root saves: it is never opened, while the
+// file is read and saved.
 TEST(FileOwners, SwappedLinksNeverRedirectAWrite)
 {
     if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as other users";
     const uid_t writer = 1235, swapper = 1236;
-    for (int row = 0; row < 5; ++row) {
-        const bool asUser = row == 2 || row == 3, midPath = row % 2 == 1, fifo = row == 4;
+    for (int row = 0; row < 6; ++row) {
+        const bool asUser = row == 2 || row == 3, midPath = row == 1 || row == 3, fifo = row >= 4, leftover = row == 5;
         const uid_t owner = asUser ? writer : 0;
         TempDir dir;
         const std::string m = dir.File("m"), real = dir.File("real"), secret = dir.File("priv");  // texts of one length
-        const std::string trusted = m + (midPath ? "/d" : "/config.c"), planted = m + "/e";
+        const std::string trusted = m + (midPath ? "/d" : leftover ? "/.qvtmp-1-0-1" : "/config.c"), planted = m + "/e";
         ASSERT_EQ(Sh("cd " + dir.Path() + " && chmod 755 . && mkdir -m 755 real && mkdir -m 700 priv && touch "
                      "real/config.c priv/config.c && chmod 666 real/config.c && chmod 600 priv/config.c && chown -R " +
                      std::to_string(owner) + " real priv"), 0);
@@ -703,6 +704,7 @@ TEST(FileOwners, SwappedLinksNeverRedirectAWrite)
         const pid_t swap = ::fork();
         if (swap == 0) {
             ::alarm(30);  // the links keep their owners whoever swaps them
+            if (leftover) ::flock(::open(trusted.c_str(), O_RDONLY | O_CLOEXEC), LOCK_EX);
             while (::renameat2(AT_FDCWD, trusted.c_str(), AT_FDCWD, planted.c_str(), RENAME_EXCHANGE) == 0) {}
             ::_exit(1);
         }
@@ -712,7 +714,9 @@ TEST(FileOwners, SwappedLinksNeverRedirectAWrite)
             const std::string path = trusted + (midPath ? "/config.c" : "");
             int done = 0;
             while (std::chrono::steady_clock::now() < end) {
-                done += fifo ? Doc::ReadFileToString(path) == "old" : Doc::WriteStringToFile(path, "new");
+                done += leftover ? Doc::WriteStringToFile(m + "/config.c", "new")
+                        : fifo   ? Doc::ReadFileToString(path) == "old"
+                                 : Doc::WriteStringToFile(path, "new");
             }
             return !ReadBytes(secret + "/config.c").empty() ? 1 : done > 0 ? 0 : 2;
         });
@@ -720,7 +724,7 @@ TEST(FileOwners, SwappedLinksNeverRedirectAWrite)
         ::waitpid(swap, nullptr, 0);
         char events[4096];
         EXPECT_TRUE(redirected == 0 && ::read(opens, events, sizeof events) < 0)
-            << (fifo ? "FIFO " : asUser ? "as a user, " : "as root, ") << (midPath ? "mid-path" : "last name");
+            << (leftover ? "leftover " : fifo ? "FIFO " : asUser ? "as a user, " : "as root, ") << (midPath ? "mid-path" : "last name");
         ::close(opens);
     }
 }
