@@ -106,23 +106,14 @@ std::string CopyToFirstFree(const std::string& from, const std::vector<std::stri
 {
     // The source is read first, so that it is looked at again as every read is when its name is missing for a
     // moment. The copy is a new file holding those bytes: a name that another user may have put on the way to
-    // the source must lead to a file that he may read himself, the very one that was read; where another writer
-    // replaced the source between the read and that look, both are taken again.
+    // the source must lead to a file that he may read himself, judged by the walk that opens the file read.
     std::string bytes, aclValue;
     struct stat src;
     missing = false;
-    for (int look = 0;; ++look) {
-        if (!ReadWhole(from, bytes, src, &aclValue)) {
-            // A link that leads round in a loop names nothing, as for the existence check.
-            missing = errno == ENOENT || errno == ENOTDIR || errno == ELOOP;
-            return std::string();
-        }
-        Fd folder;
-        std::string name;
-        struct stat judged{};
-        if (!Locate(from, Look::Copy, folder, name, &judged)) return std::string();
-        if (judged.st_mode != 0 && SameFile(judged, src)) break;
-        if (look + 1 >= kLooks) return std::string();
+    if (!ReadWhole(from, bytes, src, &aclValue, Look::Copy)) {
+        // A link that leads round in a loop names nothing, as for the existence check.
+        missing = errno == ENOENT || errno == ENOTDIR || errno == ELOOP;
+        return std::string();
     }
     Fd dir;
     std::string first;

@@ -79,8 +79,10 @@ bool Locate(const std::string& path, Look look, Fd& dir, std::string& name, stru
 // and root may change dir (else EACCES); the caller then checks that it is the same file.
 int Reopen(int at, int dir, const std::string& name, int flags);
 
-// Reads the regular file path names whole; its access ACL into acl where asked ("" when it has none).
-bool ReadWhole(const std::string& path, std::string& bytes, struct stat& st, std::string* acl = nullptr);
+// Reads the regular file path names whole; its access ACL into acl where asked ("" when it has none). With
+// Look::Copy, the names on the way are judged as for a copy of the file, by the one walk that opens it.
+bool ReadWhole(const std::string& path, std::string& bytes, struct stat& st, std::string* acl = nullptr,
+               Look look = Look::Read);
 
 // --- Whole-file writing (file_io_write.cpp) -----------------------------------------------------------------
 

@@ -153,15 +153,16 @@ bool KernelGrants(uid_t user, gid_t gid, const std::vector<gid_t>& groups, const
     return asked;
 }
 
-// Whether user may do what each ask names: for root the kernel's answer, and no where it cannot be had (the
-// modes would miss his ACL entries); for any other caller the modes'. A membership that the account database
-// cannot tell counts against him: he must be granted it both as a member of every group concerned and as a
-// member of none.
-bool MayDo(uid_t user, const std::vector<Ask>& asks)
+// A user who stands for a whole class: he owns no file and is named by no ACL entry.
+const uid_t kAnyone = static_cast<uid_t>(-2);
+
+// Whether user, a member of groups (his own first; nullptr where the account database cannot tell), may do what
+// each ask names: for root the kernel's answer, and no where it cannot be had (the modes would miss his ACL
+// entries); for any other caller the modes'. An unknown membership counts against him: he must be granted it
+// both as a member of every group concerned and as a member of none.
+bool Grants(uid_t user, const std::vector<gid_t>* groups, const std::vector<Ask>& asks)
 {
-    if (user == 0) return true;
-    std::vector<gid_t> groups, all;
-    const bool known = AccountGroups(user, groups);
+    std::vector<gid_t> all;
     std::vector<struct stat> entries(asks.size());
     for (std::size_t i = 0; i < asks.size(); ++i) {
         if (::fstat(asks[i].fd, &entries[i]) != 0) return false;
@@ -170,34 +171,25 @@ bool MayDo(uid_t user, const std::vector<Ask>& asks)
     if (::geteuid() == 0) {
         bool granted = false, asMember = false;
         const gid_t none = static_cast<gid_t>(-2);  // a group that no file is expected to have
-        if (known) return KernelGrants(user, groups.front(), groups, asks, granted) && granted;
+        if (groups != nullptr) {
+            return KernelGrants(user, groups->empty() ? none : groups->front(), *groups, asks, granted) && granted;
+        }
         return KernelGrants(user, none, {}, asks, granted) && granted &&
                KernelGrants(user, none, all, asks, asMember) && asMember;
     }
     for (std::size_t i = 0; i < asks.size(); ++i) {
-        if (!ModeGrants(entries[i], user, known ? &groups : nullptr, asks[i].bits)) return false;
+        if (!ModeGrants(entries[i], user, groups, asks[i].bits)) return false;
     }
     return true;
 }
 
-// A user who stands for a whole class: he owns no file and is named by no ACL entry.
-const uid_t kAnyone = static_cast<uid_t>(-2);
-
-// Whether every member of group (as such, by the group's bits), or with member unset every user in no group
-// concerned (by the others' bits), may do what each ask names: for root the kernel's answer for such a user,
-// and no where it cannot be had; for any other caller the modes'.
-bool ClassMay(bool member, gid_t group, const std::vector<Ask>& asks)
+// Whether user may do what each ask names, with the groups the account database gives him.
+bool MayDo(uid_t user, const std::vector<Ask>& asks)
 {
-    const std::vector<gid_t> groups = member ? std::vector<gid_t>{group} : std::vector<gid_t>{};
-    bool granted = false;
-    if (::geteuid() == 0) {
-        return KernelGrants(kAnyone, member ? group : static_cast<gid_t>(-2), groups, asks, granted) && granted;
-    }
-    for (const Ask& ask : asks) {
-        struct stat st;
-        if (::fstat(ask.fd, &st) != 0 || !ModeGrants(st, kAnyone, &groups, ask.bits)) return false;
-    }
-    return true;
+    if (user == 0) return true;
+    std::vector<gid_t> groups;
+    const bool known = AccountGroups(user, groups);
+    return Grants(user, known ? &groups : nullptr, asks);
 }
 
 // A switch of the kernel's link protection (fs.protected_*) as it stood when first asked: on only when it
@@ -284,7 +276,9 @@ bool NobodyPlanted(int dir, int at, const struct stat* entry, Look look, Planter
         std::vector<Ask> asks(planted.folders.begin() + static_cast<std::ptrdiff_t>(who.from),
                               planted.folders.end());
         asks.push_back(target);
-        if (!(who.user == kAnyone ? ClassMay(who.member, who.group, asks) : MayDo(who.user, asks))) return false;
+        // A class: every member of the group as such (by its bits), or every user in no group concerned.
+        const std::vector<gid_t> classGroups = who.member ? std::vector<gid_t>{who.group} : std::vector<gid_t>{};
+        if (!(who.user == kAnyone ? Grants(kAnyone, &classGroups, asks) : MayDo(who.user, asks))) return false;
     }
     return true;
 }
@@ -398,7 +392,8 @@ bool Walk(Fd& dir, std::vector<std::string>& rest, Look look, std::string& name,
             if (!last || errno != ENOENT) return false;
             name = place;
             exists = false;
-            return look == Look::Read || NobodyPlanted(dir.Get(), -1, nullptr, look, planted) ||
+            // A missing source has nothing to copy, and nothing to judge.
+            return look == Look::Read || look == Look::Copy || NobodyPlanted(dir.Get(), -1, nullptr, look, planted) ||
                    (errno = EPERM, false);
         }
         if (S_ISLNK(st.st_mode) && (!last || look != Look::NewName)) {
@@ -557,15 +552,16 @@ int Reopen(int at, int dir, const std::string& name, int flags)
 // or holds the caller. Another writer's rename may replace the file, or on FUSE file systems hide its name for
 // a moment, between the look and the open: the look is then taken again (a few times where the name was missing
 // at the look itself). A file larger than the read limit is refused before any byte is read, and one that
-// reads on beyond it (a proc file that never ends) when the read reaches it.
-bool ReadWhole(const std::string& path, std::string& bytes, struct stat& st, std::string* acl)
+// reads on beyond it (a proc file that never ends) when the read reaches it. A copy's read (Look::Copy) takes
+// the walk that judges the names on the way, and reads the file that walk judged.
+bool ReadWhole(const std::string& path, std::string& bytes, struct stat& st, std::string* acl, Look look)
 {
     for (int attempt = 0, missing = 0; attempt < kLooks; ++attempt) {
         if (attempt >= 2) PauseAMoment();
         struct stat named;
         Fd dir, fd;
         std::string name;
-        if (!Locate(path, Look::Read, dir, name, &named, &fd)) return false;
+        if (!Locate(path, look, dir, name, &named, &fd)) return false;
         if (named.st_mode == 0 && ++missing < 3) continue;
         if (!S_ISREG(named.st_mode)) {
             errno = named.st_mode == 0 ? ENOENT : EINVAL;
@@ -578,8 +574,6 @@ bool ReadWhole(const std::string& path, std::string& bytes, struct stat& st, std
             if (fd.Get() < 0 && errno == ENOENT) continue;
             if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0) return false;
             if (!SameFile(st, named)) continue;
-        } else if (acl != nullptr && ::fstat(fd.Get(), &st) != 0) {
-            return false;  // a copy takes the status of the very file it copies
         }
         if (st.st_size > static_cast<off_t>(kReadLimit)) {
             errno = EFBIG;
